@@ -1,0 +1,38 @@
+#include "core/fields.h"
+
+namespace velondo {
+
+void FieldRegistry::add(const std::string& name, std::string& field) {
+    fields_[name] = {-1, -1, [&field](int) { return field; },
+                     [&field](int, const std::string& v) { field = v; }};
+}
+
+void FieldRegistry::add(const std::string& name, int& field) {
+    fields_[name] = {-1, -1, [&field](int) { return std::to_string(field); },
+                     [&field](int, const std::string& v) { field = std::stoi(v); }};
+}
+
+void FieldRegistry::add(const std::string& name, bool& field) {
+    fields_[name] = {-1, -1, [&field](int) { return std::string(field ? "1" : "0"); },
+                     [&field](int, const std::string& v) { field = (v == "1" || v == "True"); }};
+}
+
+void FieldRegistry::addColor(const std::string& name, Color& field) {
+    fields_[name] = {-1, -1, [&field](int) { return std::to_string(field); },
+                     [&field](int, const std::string& v) {
+                         field = static_cast<Color>(std::stoul(v));
+                     }};
+}
+
+void FieldRegistry::addArray(const std::string& name, int lo, int hi,
+                             std::function<std::string&(int)> element) {
+    fields_[name] = {lo, hi, [element](int i) { return element(i); },
+                     [element](int i, const std::string& v) { element(i) = v; }};
+}
+
+const FieldAccess* FieldRegistry::find(const std::string& name) const {
+    auto it = fields_.find(name);
+    return it == fields_.end() ? nullptr : &it->second;
+}
+
+}  // namespace velondo

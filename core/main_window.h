@@ -1,0 +1,182 @@
+#pragma once
+// The controls of the main window, as the view draws them and the handlers change them.
+// Declaration order is the stacking order among siblings (later is on top) unless z says
+// otherwise. Design geometry and looks are set by each owner's design function.
+#include "core/control.h"
+
+namespace velondo {
+
+using K = ControlKind;
+
+struct MainWindow {
+    MainWindow() = default;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    ControlRegistry registry;  // first: every member below registers into it
+
+    Control frmVelondo7Principale2{registry, "frmVelondo7Principale2", K::Window};
+
+    // --- hidden state tables: spelled names (caption) and range marks (BackColor) ---
+    ControlArray Naturali{registry, "Naturali", K::Label, 0, 49};
+    ControlArray Diesis{registry, "Diesis", K::Label, 0, 49};
+    ControlArray Bemolli{registry, "Bemolli", K::Label, 0, 49};
+    ControlArray DDiesis{registry, "DDiesis", K::Label, 0, 49};
+    ControlArray DBemolli{registry, "DBemolli", K::Label, 0, 49};
+
+    // --- top panel ---
+    Control ShpPannelloAlto{registry, "ShpPannelloAlto", K::Shape};
+    Control ShpRiquadroEstensione{registry, "ShpRiquadroEstensione", K::Shape};
+    Control ShpRiquadroOpzioni{registry, "ShpRiquadroOpzioni", K::Shape};
+    Control ShpRiquadroLogo{registry, "ShpRiquadroLogo", K::Shape};
+    Control ImgChiavePiccola{registry, "ImgChiavePiccola", K::Image};
+    ControlArray ShpPentagramma{registry, "ShpPentagramma", K::Shape, 1, 22};
+    ControlArray lblSpazi{registry, "lblSpazi", K::Label, 1, 16};
+    ControlArray lblOpzioni{registry, "lblOpzioni", K::Label, 0, 10};
+    ControlArray lblVoceOpzioni{registry, "lblVoceOpzioni", K::Label, 0, 11};
+    ControlArray ImgGif{registry, "ImgGif", K::Image, 0, 16};
+    ControlArray lblTitolo{registry, "lblTitolo", K::Label, 0, 2};
+    ControlArray ImgVarie{registry, "ImgVarie", K::Image, 0, 6};
+
+    // --- options box ---
+    ControlArray lblSfondi{registry, "lblSfondi", K::Label, 1, 11};
+    ControlArray lblSigle{registry, "lblSigle", K::Label, 1, 11};
+    ControlArray lblVisualizza{registry, "lblVisualizza", K::Label, 1, 11};
+    ControlArray lblSfondiB{registry, "lblSfondiB", K::Label, 0, 13};
+    ControlArray lblSigleB{registry, "lblSigleB", K::Label, 0, 13};
+    ControlArray lblVisualizzaB{registry, "lblVisualizzaB", K::Label, 0, 13};
+    ControlArray lblSfondoSave{registry, "lblSfondoSave", K::Label, 0, 2};
+    ControlArray lblScrittaSave{registry, "lblScrittaSave", K::Label, 0, 3};
+    ControlArray lblSave{registry, "lblSave", K::Label, 0, 2};
+    Control lblPrint{registry, "lblPrint", K::Label};
+
+    // --- staff area ---
+    Control ShpPentagrammaGrande{registry, "ShpPentagrammaGrande", K::Shape};
+    ControlArray LinRigo{registry, "LinRigo", K::Line, 1, 5};    // the five staff lines
+    ControlArray LinFine{registry, "LinFine", K::Line, 1, 3};    // end line and double bar
+    ControlArray ShpBattute{registry, "ShpBattute", K::Line, 1, 12};
+    ControlArray ShpLineaNota{registry, "ShpLineaNota", K::Line, 1, 4};
+    ControlArray ShpLineaNota2{registry, "ShpLineaNota2", K::Line, 1, 4};
+    Control ShpCollegamento{registry, "ShpCollegamento", K::Line};
+    Control ImgChiave{registry, "ImgChiave", K::Image};
+    ControlArray lblLineaDel{registry, "lblLineaDel", K::Label, 0, 1};
+    Control lblTonoChiave{registry, "lblTonoChiave", K::Label};
+    ControlArray ShpEvidenzia{registry, "ShpEvidenzia", K::Shape, 1, 13};
+    ControlArray ImgNota{registry, "ImgNota", K::Image, 1, 13};
+    ControlArray lblNomeNota{registry, "lblNomeNota", K::Label, 1, 13};
+
+    // --- keyboard band ---
+    Control ShpStriscia{registry, "ShpStriscia", K::Shape};
+    ControlArray ShpVerticale{registry, "ShpVerticale", K::Line, 0, 12};
+    ControlArray ShpTasto{registry, "ShpTasto", K::Shape, 1, 49};
+    ControlArray lblNaturaliT{registry, "lblNaturaliT", K::Label, 1, 49};
+    ControlArray lblDiesisT{registry, "lblDiesisT", K::Label, 1, 49};
+    ControlArray lblBemolliT{registry, "lblBemolliT", K::Label, 1, 49};
+    ControlArray lblDDiesisT{registry, "lblDDiesisT", K::Label, 1, 49};
+    ControlArray lblDBemolliT{registry, "lblDBemolliT", K::Label, 1, 49};
+    ControlArray lblTasto{registry, "lblTasto", K::Label, 0, 49};
+
+    // --- message frame over the logo area ---
+    Control fraLogo{registry, "fraLogo", K::Frame};
+    Control lblQuando{registry, "lblQuando", K::Label};
+    Control lblClicca{registry, "lblClicca", K::Label};
+    Control lblFineProva{registry, "lblFineProva", K::Label};
+    Control lblStoScrivendo{registry, "lblStoScrivendo", K::Label};
+    Control lblContDown{registry, "lblContDown", K::Label};
+
+    // --- panels ---
+    ControlArray FraSpiegazioni{registry, "FraSpiegazioni", K::Frame, 0, 9};
+    ControlArray lblSpiegazione{registry, "lblSpiegazione", K::Label, 0, 9};
+    ControlArray lblVarie{registry, "lblVarie", K::Label, 0, 22};
+    Control lblScritteVarie{registry, "lblScritteVarie", K::Label};
+    Control ShpVari{registry, "ShpVari", K::Shape};
+    ControlArray lblPulsante{registry, "lblPulsante", K::Label, 0, 4};
+    ControlArray lblMedio{registry, "lblMedio", K::Label, 0, 1};
+    ControlArray lblSfondoVuoiUscire{registry, "lblSfondoVuoiUscire", K::Label, 0, 1};
+    ControlArray lblVuoiUscire{registry, "lblVuoiUscire", K::Label, 0, 1};
+    ControlArray lblStampaPronta{registry, "lblStampaPronta", K::Label, 0, 1};
+    ControlArray lblAttenzioneSalva{registry, "lblAttenzioneSalva", K::Label, 0, 1};
+    Control TxtNomeAlunno{registry, "TxtNomeAlunno", K::TextBox};
+
+    // --- clef choice (panel 1) ---
+    ControlArray lblClickChiave{registry, "lblClickChiave", K::Label, 1, 7};
+    ControlArray ImgSceltaChiave{registry, "ImgSceltaChiave", K::Image, 1, 14};
+    Control ImgChiaveScelta{registry, "ImgChiaveScelta", K::Image};
+
+    // --- range choice (panel 2) ---
+    ControlArray lblPosizioneGrave{registry, "lblPosizioneGrave", K::Label, 1, 2};
+    ControlArray lblPosizioneAcuta{registry, "lblPosizioneAcuta", K::Label, 1, 2};
+    ControlArray lblSfondoGrave{registry, "lblSfondoGrave", K::Label, 1, 2};
+    ControlArray lblSfondoAcuto{registry, "lblSfondoAcuto", K::Label, 1, 2};
+    ControlArray ShpGrave{registry, "ShpGrave", K::Shape, 1, 31};
+    ControlArray ShpAcuto{registry, "ShpAcuto", K::Shape, 1, 31};
+    Control ImgNotaGrave{registry, "ImgNotaGrave", K::Image};
+    Control ImgNotaAcuta{registry, "ImgNotaAcuta", K::Image};
+    Control lblPiuGrave{registry, "lblPiùGrave", K::Label};
+    Control lblPiuAcuta{registry, "lblPiùAcuta", K::Label};
+    Control lblEstensioneIntervallo{registry, "lblEstensioneIntervallo", K::Label};
+
+    // --- accidentals choice (panel 3) ---
+    ControlArray lblClickAlterazioni{registry, "lblClickAlterazioni", K::Label, 1, 5};
+    ControlArray ImgSceltaAlterazioni{registry, "ImgSceltaAlterazioni", K::Image, 1, 5};
+    ControlArray lblSceltaAlterazioni{registry, "lblSceltaAlterazioni", K::Label, 1, 5};
+
+    // --- results (panel 4) ---
+    ControlArray lblGraduatoria{registry, "lblGraduatoria", K::Label, 0, 13};
+    ControlArray lblNomeGiocatore{registry, "lblNomeGiocatore", K::Label, 0, 13};
+    ControlArray lblNumeroNote{registry, "lblNumeroNote", K::Label, 0, 13};
+    ControlArray lblNumeroErrori{registry, "lblNumeroErrori", K::Label, 0, 13};
+    ControlArray lblMediaSec{registry, "lblMediaSec", K::Label, 0, 13};
+    ControlArray lblData{registry, "lblData", K::Label, 0, 13};
+    Control lblNomeRecord{registry, "lblNomeRecord", K::Label};
+    Control lblTempoRecord{registry, "lblTempoRecord", K::Label};
+    Control lblDataRecord{registry, "lblDataRecord", K::Label};
+    ControlArray ShpIstogramma{registry, "ShpIstogramma", K::Shape, 0, 20};
+    ControlArray ShpErrori{registry, "ShpErrori", K::Shape, 1, 20};
+    ControlArray lblPassaMouse{registry, "lblPassaMouse", K::Label, 1, 20};
+
+    // --- clef table (panel 6) ---
+    Control ImgTavola{registry, "ImgTavola", K::Image};
+    Control ImgChiaveTavola{registry, "ImgChiaveTavola", K::Image};
+    ControlArray lblNoteTavola{registry, "lblNoteTavola", K::Label, 0, 38};
+    ControlArray lblPulsanteChiave{registry, "lblPulsanteChiave", K::Label, 1, 7};
+    Control lblTonoChiave2{registry, "lblTonoChiave2", K::Label};
+
+    // --- help (panel 8) ---
+    Control lstGuida{registry, "lstGuida", K::ListBox};
+    Control TxtGuida{registry, "TxtGuida", K::TextBox};
+
+    // --- print ---
+    Control FraStampa{registry, "FraStampa", K::Frame};
+    Control fraPreparaStampa{registry, "fraPreparaStampa", K::Frame};
+
+    // --- timers (all disabled at start) ---
+    Timer TmrStoScrivendo{registry, "TmrStoScrivendo", 50};
+    Timer TmrCountDown{registry, "TmrCountDown", 900};
+    Timer TmrTempo{registry, "TmrTempo", 100};
+    Timer TmrCommentoDopo{registry, "TmrCommentoDopo", 500};
+    Timer TmrLampeggiaRecord{registry, "TmrLampeggiaRecord", 250};
+    Timer TmrVisualizzaNota{registry, "TmrVisualizzaNota", 50};
+    Timer TmrGraveGiu{registry, "TmrGraveGiù", 100};
+    Timer TmrGraveSu{registry, "TmrGraveSu", 100};
+    Timer TmrAcutaGiu{registry, "TmrAcutaGiù", 100};
+    Timer TmrAcutaSu{registry, "TmrAcutaSu", 100};
+    Timer TmrIndietro{registry, "TmrIndietro", 150};
+    Timer TmrAvanti{registry, "TmrAvanti", 150};
+    Timer TmrScaricaSplash{registry, "TmrScaricaSplash", 1000};
+    Timer TmrEsci{registry, "TmrEsci", 1500};
+};
+
+struct SplashWindow {
+    SplashWindow() = default;
+    SplashWindow(const SplashWindow&) = delete;
+    SplashWindow& operator=(const SplashWindow&) = delete;
+
+    ControlRegistry registry;
+    Control frmSplashVelondo7{registry, "frmSplashVelondo7", K::Window};
+    Control ImgScreen{registry, "ImgScreen", K::Image};
+    ControlArray lblSplash{registry, "lblSplash", K::Label, 0, 3};
+    Timer TmrVia{registry, "TmrVia", 2000};
+};
+
+}  // namespace velondo

@@ -1,0 +1,133 @@
+#pragma once
+// The outside world as the core sees it. Each port has a program adapter (Qt, SDL)
+// and a test adapter (core/testing) that scripts can drive exactly.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace velondo {
+
+class Timer;
+
+/// Wall-clock date and time of day.
+struct DateTime {
+    int year = 2026, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
+
+/// The clock: the date and time of day, and a steady millisecond counter for durations.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual DateTime now() const = 0;
+    /// Milliseconds of a monotonic clock; only differences are meaningful.
+    virtual std::int64_t steadyMs() const = 0;
+};
+
+/// The uniform random generator of a window, seeded from the clock when the window loads.
+class Random {
+public:
+    virtual ~Random() = default;
+    virtual void seedFromClock(const DateTime& now) = 0;
+    /// A number in [0, 1).
+    virtual double next() = 0;
+};
+
+/// Schedules window timers. The core calls timerChanged whenever a timer is enabled,
+/// disabled or given a new interval while enabled; the adapter then fires the timer's
+/// handler from its event loop every interval while it stays enabled.
+class TimerPort {
+public:
+    virtual ~TimerPort() = default;
+    virtual void timerChanged(Timer& timer) = 0;
+};
+
+/// A sound player by its control name: "mmcPiano" with index 37, "mmcTic" with index -1.
+struct PlayerRef {
+    std::string name;
+    int index = -1;
+    std::string displayName() const {
+        return index < 0 ? name : name + "(" + std::to_string(index) + ")";
+    }
+    friend bool operator<(const PlayerRef& a, const PlayerRef& b) {
+        return a.name != b.name ? a.name < b.name : a.index < b.index;
+    }
+    friend bool operator==(const PlayerRef& a, const PlayerRef& b) = default;
+};
+
+enum class SoundCommand { Open, Prev, Play, Stop };
+
+/// Sound players: one per sound, each with a file and the four commands. A command that
+/// does not apply to the player's state is ignored; a missing or broken file is silent.
+class SoundPort {
+public:
+    virtual ~SoundPort() = default;
+    virtual void setFile(const PlayerRef& player, const std::string& path) = 0;
+    virtual void command(const PlayerRef& player, SoundCommand command) = 0;
+};
+
+/// What a file dialog asks.
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;       // e.g. "File di testo (*.txt)|*.txt"
+    std::string initialDir;   // full path
+    std::string proposedName; // file name only
+};
+
+/// File-open and file-save dialogs. nullopt: the user cancelled.
+class DialogPort {
+public:
+    virtual ~DialogPort() = default;
+    virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
+    /// Asks before overwriting an existing file.
+    virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
+};
+
+/// Prints the image of the main window on the default printer.
+class PrinterPort {
+public:
+    virtual ~PrinterPort() = default;
+    virtual void printWindow() = 0;
+};
+
+/// The primary screen's available area, in twips (15 per pixel).
+struct ScreenSize {
+    double width = 15360;
+    double height = 11520;
+};
+class ScreenPort {
+public:
+    virtual ~ScreenPort() = default;
+    virtual ScreenSize size() const = 0;
+};
+
+/// The system's number and date format.
+struct NumberFormat {
+    char decimalSeparator = ',';
+};
+class LocalePort {
+public:
+    virtual ~LocalePort() = default;
+    virtual NumberFormat numberFormat() const = 0;
+};
+
+/// File existence, the one file-system query the core needs besides plain reading and writing.
+class FilesPort {
+public:
+    virtual ~FilesPort() = default;
+    virtual bool exists(const std::string& path) const = 0;
+};
+
+struct Ports {
+    Clock* clock;
+    Random* random;
+    TimerPort* timers;
+    SoundPort* sound;
+    DialogPort* dialogs;
+    PrinterPort* printer;
+    ScreenPort* screen;
+    LocalePort* locale;
+    FilesPort* files;
+};
+
+}  // namespace velondo

@@ -1,0 +1,64 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/exercise_state.h"
+#include "core/fields.h"
+#include "core/handlers.h"
+#include "core/main_window.h"
+#include "core/ports.h"
+
+namespace velondo {
+
+// The window scale factors, set once at start-up; 1 when the screen keeps the design size.
+struct ScaleFactors {
+    double fx = 1.0, fy = 1.0, ff = 1.0;
+    bool scaled = false;
+};
+
+// The whole running program: both windows, the state and the ports it talks through.
+struct Program {
+    explicit Program(Ports ports);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Ports ports;
+    ExerciseState state;
+    MainWindow main;
+    SplashWindow splash;
+    FieldRegistry fields;
+    HandlerTable handlers;
+    ScaleFactors scale;
+
+    bool mainLoaded = false;    // main window loaded and shown
+    bool splashLoaded = false;  // splash window loaded
+    bool ended = false;         // the main window was unloaded: the program is over
+
+    // Data root candidates to probe instead of the platform's own list (tests).
+    std::vector<std::string> dataRootCandidates;
+
+    // Calls a handler by control and event name; false when there is none.
+    bool call(const std::string& control, const std::string& event, const Event& e = {});
+    bool call(const std::string& control, int index, const std::string& event) {
+        Event e;
+        e.index = index;
+        return call(control, event, e);
+    }
+    // Fires a timer's handler ("TmrVia" → "TmrVia.Timer").
+    void fireTimer(Timer& timer);
+
+    // DataRoot + a path below it ("Velondo7/Grafica/Ch01.gif").
+    std::string path(const std::string& relative) const { return state.Dir + relative; }
+
+    Control* findControl(const std::string& name, int index = -1) const;
+    Timer* findTimer(const std::string& name) const;
+};
+
+// Index 1..n of a choice among n items drawn from x (a random number corrected by the
+// clock): 1 + (Int(n × x) mod n) with a non-negative remainder.
+int ChoiceIndex(int n, double x);
+// The usual draw: x = r + minute/60 − second/61.
+int ClockChoice(int n, double r, const DateTime& now);
+
+}  // namespace velondo

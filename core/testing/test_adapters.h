@@ -1,0 +1,122 @@
+#pragma once
+// Test adapters of the ports: virtual time, queued random values, a logging sound port,
+// scripted dialogs. Scripts and unit tests replay the program exactly with them.
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <random>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "core/ports.h"
+#include "core/program.h"
+#include "core/system_adapters.h"
+
+namespace velondo::testing {
+
+// Virtual clock and timer scheduler: time moves only with advance().
+class VirtualTime : public Clock, public TimerPort {
+public:
+    VirtualTime();
+    DateTime now() const override;
+    std::int64_t steadyMs() const override { return elapsedMs_; }
+    void timerChanged(Timer& timer) override;
+
+    void setClock(const DateTime& t);  // sets the wall clock; elapsed time is kept
+    // Moves time forward by ms, firing due timers in order (each handler to completion).
+    void advance(std::int64_t ms, Program& program);
+    // The earliest due enabled timer, if any.
+    std::optional<std::int64_t> nextDue() const;
+
+private:
+    std::int64_t baseSeconds_ = 0;  // wall clock at elapsed 0, seconds since the epoch (UTC)
+    std::int64_t elapsedMs_ = 0;
+    struct Due {
+        Timer* timer;
+        std::int64_t at;
+        std::int64_t seq;
+    };
+    std::vector<Due> due_;
+    std::int64_t seq_ = 0;
+};
+
+class QueuedRandom : public Random {
+public:
+    void seedFromClock(const DateTime&) override { engine_.seed(20260105); }
+    double next() override;
+    void queue(double v) { queued_.push_back(v); }
+
+private:
+    std::deque<double> queued_;
+    std::mt19937_64 engine_{20260105};
+};
+
+// Logs every Play and Stop command ("Play mmcTic", "Stop mmcPiano(0)").
+class LoggingSound : public SoundPort {
+public:
+    void setFile(const PlayerRef& player, const std::string& path) override {
+        files_[player] = path;
+    }
+    void command(const PlayerRef& player, SoundCommand command) override;
+    std::vector<std::string> takeLog() { return std::exchange(log_, {}); }
+    const std::vector<std::string>& log() const { return log_; }
+    std::string fileOf(const PlayerRef& player) const;
+
+private:
+    std::vector<std::string> log_;
+    std::map<PlayerRef, std::string> files_;
+};
+
+// Answers file dialogs from a queue; an unexpected dialog is recorded and cancelled.
+class ScriptedDialogs : public DialogPort {
+public:
+    std::optional<std::string> openFile(const FileDialogRequest& r) override { return answer(r); }
+    std::optional<std::string> saveFile(const FileDialogRequest& r) override { return answer(r); }
+    void queue(std::optional<std::string> a) { answers_.push_back(std::move(a)); }
+    std::vector<FileDialogRequest> unexpected;
+    std::vector<FileDialogRequest> asked;
+    bool pending() const { return !answers_.empty(); }
+
+private:
+    std::optional<std::string> answer(const FileDialogRequest& r);
+    std::deque<std::optional<std::string>> answers_;
+};
+
+class CountingPrinter : public PrinterPort {
+public:
+    void printWindow() override { ++pages; }
+    int pages = 0;
+};
+
+class FixedScreen : public ScreenPort {
+public:
+    ScreenSize size() const override { return size_; }
+    ScreenSize size_{15360, 11520};
+};
+
+class FixedLocale : public LocalePort {
+public:
+    NumberFormat numberFormat() const override { return format_; }
+    NumberFormat format_{','};
+};
+
+// A program wired to the test adapters.
+struct TestRig {
+    TestRig();
+    VirtualTime time;
+    QueuedRandom random;
+    LoggingSound sound;
+    ScriptedDialogs dialogs;
+    CountingPrinter printer;
+    FixedScreen screen;
+    FixedLocale locale;
+    SystemFiles files;
+    std::unique_ptr<Program> program;
+
+    Ports ports();
+    void reset();  // a fresh program on the same adapters
+};
+
+}  // namespace velondo::testing

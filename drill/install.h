@@ -1,0 +1,10 @@
+#pragma once
+#include "core/program.h"
+
+namespace velondo::drill {
+
+// Registers this subsystem's handlers and state field names, and sets the design of the
+// controls it owns.
+void Install(Program& program);
+
+}  // namespace velondo::drill

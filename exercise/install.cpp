@@ -1,0 +1,7 @@
+#include "exercise/install.h"
+
+namespace velondo::exercise {
+
+void Install(Program& program) { (void)program; }
+
+}  // namespace velondo::exercise

@@ -1,0 +1,7 @@
+#include "storage/install.h"
+
+namespace velondo::storage {
+
+void Install(Program& program) { (void)program; }
+
+}  // namespace velondo::storage

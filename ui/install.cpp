@@ -1,0 +1,7 @@
+#include "ui/install.h"
+
+namespace velondo::ui {
+
+void Install(Program& program) { (void)program; }
+
+}  // namespace velondo::ui

@@ -1,0 +1,1 @@
+#include "view/main_view.h"

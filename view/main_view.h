@@ -1,0 +1,6 @@
+#pragma once
+#include "core/program.h"
+
+namespace velondo::view {
+
+}  // namespace velondo::view

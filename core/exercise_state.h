@@ -2,8 +2,9 @@
 // The state of the main window: the fields the design keeps in hidden labels, named
 // after their label without the "lbl" prefix. Each subsystem owns its section and
 // registers its fields' names (see register_fields.cpp of each subsystem).
-// The spelling tables (Naturali … DBemolli) are hidden label arrays of the window
-// (caption = spelled name, BackColor = range mark): see MainWindow.
+// The spelling tables (Naturali … DBemolli) and the spelled names of the note sequence
+// (ScegliNome) are hidden label arrays of the window (lblNaturali … with caption and
+// colour): see MainWindow.
 #include <array>
 #include <string>
 
@@ -36,6 +37,10 @@ struct ExerciseState {
 
     // --- exercise configuration ---
     std::string ChiaveScelta = "1";
+    // The note sequence: entry i is lblScegliNome(i) (name, colour) and ScegliNumero(i) (key).
+    std::array<std::string, 121> ScegliNumero{};
+    int NoteTotali = 0;
+    int Contatore = 0;
 
     // --- drill ---
 

@@ -18,11 +18,14 @@ struct MainWindow {
     Control frmVelondo7Principale2{registry, "frmVelondo7Principale2", K::Window};
 
     // --- hidden state tables: spelled names (caption) and range marks (BackColor) ---
-    ControlArray Naturali{registry, "Naturali", K::Label, 0, 49};
-    ControlArray Diesis{registry, "Diesis", K::Label, 0, 49};
-    ControlArray Bemolli{registry, "Bemolli", K::Label, 0, 49};
-    ControlArray DDiesis{registry, "DDiesis", K::Label, 0, 49};
-    ControlArray DBemolli{registry, "DBemolli", K::Label, 0, 49};
+    ControlArray lblNaturali{registry, "lblNaturali", K::Label, 0, 49};
+    ControlArray lblDiesis{registry, "lblDiesis", K::Label, 0, 49};
+    ControlArray lblBemolli{registry, "lblBemolli", K::Label, 0, 49};
+    ControlArray lblDDiesis{registry, "lblDDiesis", K::Label, 0, 49};
+    ControlArray lblDBemolli{registry, "lblDBemolli", K::Label, 0, 49};
+
+    // --- hidden note sequence: spelled name (caption) in its class colour (ForeColor) ---
+    ControlArray lblScegliNome{registry, "lblScegliNome", K::Label, 0, 120};
 
     // --- top panel ---
     Control ShpPannelloAlto{registry, "ShpPannelloAlto", K::Shape};
@@ -86,7 +89,7 @@ struct MainWindow {
 
     // --- panels ---
     ControlArray FraSpiegazioni{registry, "FraSpiegazioni", K::Frame, 0, 9};
-    ControlArray lblSpiegazione{registry, "lblSpiegazione", K::Label, 0, 9};
+    ControlArray lblSpiegazione{registry, "lblSpiegazione", K::Label, 0, 70};
     ControlArray lblVarie{registry, "lblVarie", K::Label, 0, 22};
     Control lblScritteVarie{registry, "lblScritteVarie", K::Label};
     Control ShpVari{registry, "ShpVari", K::Shape};

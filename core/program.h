@@ -17,6 +17,22 @@ struct ScaleFactors {
     bool scaled = false;
 };
 
+// Calls from a lower subsystem into one installed above it (set by that subsystem's
+// Install). An empty hook does nothing: its step comes with a later subsystem.
+struct Hooks {
+    std::function<void(Program&)> saveAfterTrial;  // storage: after a trial's results are in
+    std::function<void(Program&)> readDefaultProfile;
+    std::function<void(Program&)> readOptions;
+    std::function<void(Program&)> syncOptionButtons;
+    std::function<void(Program&)> readStudentName;
+    std::function<void(Program&)> writeSmallStateFiles;  // options, sound switch, name
+    std::function<void(Program&)> rebuildHistogram;
+    std::function<void(Program&)> loadSounds;            // piano samples, then effects
+};
+inline void Run(const std::function<void(Program&)>& hook, Program& p) {
+    if (hook) hook(p);
+}
+
 // The whole running program: both windows, the state and the ports it talks through.
 struct Program {
     explicit Program(Ports ports);
@@ -30,6 +46,7 @@ struct Program {
     FieldRegistry fields;
     HandlerTable handlers;
     ScaleFactors scale;
+    Hooks hooks;
 
     bool mainLoaded = false;    // main window loaded and shown
     bool splashLoaded = false;  // splash window loaded

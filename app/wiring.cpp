@@ -1,13 +1,16 @@
 #include "app/wiring.h"
 
 #include "app/install.h"
+#include "drill/drill.h"
 #include "drill/install.h"
 #include "exercise/install.h"
 #include "notation/install.h"
 #include "print/install.h"
 #include "sound/install.h"
+#include "sound/sound.h"
 #include "storage/install.h"
 #include "ui/install.h"
+#include "ui/keyboard.h"
 
 namespace velondo {
 
@@ -21,6 +24,19 @@ void InstallAll(Program& program) {
     storage::Install(program);
     print::Install(program);
     app::Install(program);
+
+    // A key press is shared by three subsystems, in this order: the keyboard lights the
+    // key, the sound layer sounds it, the drill judges it.
+    program.handlers.add("lblTasto", "MouseDown", [](Program& p, const Event& e) {
+        if (e.index < 1 || e.index > 49) return;
+        ui::KeyPressDisplay(p, e.index);
+        sound::KeySample(p, e.index);
+        drill::CheckAnswer(p, e.index);
+    });
+    program.handlers.add("lblTasto", "MouseUp", [](Program& p, const Event& e) {
+        if (e.index < 1 || e.index > 49) return;
+        ui::KeyReleaseDisplay(p, e.index);
+    });
 }
 
 }  // namespace velondo

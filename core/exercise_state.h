@@ -43,6 +43,8 @@ struct ExerciseState {
     int Contatore = 0;
 
     // --- drill ---
+    int Avanza = 1;        // staff slot being loaded or refilled
+    int NumeroScelto = 0;  // sequence entry being placed or answered
 
     // --- results ---
 

@@ -52,9 +52,9 @@ ACC_LEFT_LIMIT = 15
 ACCIDENTALS = {
     '':   None,
     'di': (SHARP, 2.5, 360, 'centre'),
-    'be': (FLAT, 2.2, 290, 'space'),
+    'be': (FLAT, 2.0, 280, 'space'),
     'dd': (DOUBLE_SHARP, None, 300, 'centre'),
-    'db': (DOUBLE_FLAT, 2.2, 385, 'space'),
+    'db': (DOUBLE_FLAT, 2.0, 375, 'space'),
 }
 
 # --- clef box ----------------------------------------------------------------
@@ -65,10 +65,10 @@ CLEF_LINES = [1890, 1575, 1260, 945, 630]   # lines 1..5, bottom first
 # vertical scale against the font's natural size, ink width (twips)
 CLEFS = {
     1: (G_CLEF, 2, 2, 0.92, 730),
-    2: (C_CLEF, 1, 3, 1.0, 690),
-    3: (C_CLEF, 2, 3, 1.0, 690),
-    4: (C_CLEF, 3, 3, 1.0, 690),
-    5: (C_CLEF, 4, 3, 1.0, 690),
+    2: (C_CLEF, 1, 3, 0.97, 690),
+    3: (C_CLEF, 2, 3, 0.97, 690),
+    4: (C_CLEF, 3, 3, 0.97, 690),
+    5: (C_CLEF, 4, 3, 0.97, 690),
     6: (F_CLEF, 3, 4, 0.98, 700),
     7: (F_CLEF, 4, 4, 0.98, 700),
 }

@@ -1,0 +1,7 @@
+#include "drill/drill.h"
+
+namespace velondo::drill {
+
+void CheckAnswer(Program&, int) {}
+
+}  // namespace velondo::drill

@@ -1,0 +1,7 @@
+#include "sound/sound.h"
+
+namespace velondo::sound {
+
+void KeySample(Program&, int) {}
+
+}  // namespace velondo::sound

@@ -10,7 +10,7 @@ Program::Program(Ports p) : ports(p) {
 }
 
 bool Program::call(const std::string& control, const std::string& event, const Event& e) {
-    const Handler* h = handlers.find(control, event);
+    const Handler* h = handlers.find(control, event, e.index);
     if (!h) return false;
     (*h)(*this, e);
     return true;

@@ -290,12 +290,36 @@ def music_staff(draw, x0, x1, top, space, colour, width):
         draw.line((x0, y, x1, y), fill=colour, width=width)
 
 
-def draw_music(img, ch, x, baseline, space, colour):
-    """Draws a music glyph with the font's own staff placement: baseline on
-    the bottom line."""
+def stamp(img, ch, x, yc, space, colour, anchor='centre'):
+    """Draws a music glyph with its ink starting at x and its anchor (ink
+    centre, or the font's first-space note position) at height yc."""
+    g = Glyph.get(ch)
+    upx = space / UNITS_PER_SPACE          # pixels per font unit
+    anchor_units = ((g.top + g.bottom) / 2 if anchor == 'centre'
+                    else -UNITS_PER_SPACE / 2)
     font = ImageFont.truetype(MUSIC_FONT, round(space * 4))
-    ImageDraw.Draw(img).text((x, baseline), ch, font=font, fill=colour,
-                             anchor='ls')
+    ImageDraw.Draw(img).text((x - g.left * upx, yc - anchor_units * upx), ch,
+                             font=font, fill=colour, anchor='ls')
+    return g.width * upx
+
+
+def melody(img, d, x0, dx, bottom, space, notes, colour, line_col, lw):
+    """Filled heads along a staff; notes are (position, accidental or '')."""
+    accid = {'#': (SHARP, 'centre'), 'b': (FLAT, 'space')}
+    for i, (p, acc) in enumerate(notes):
+        x = x0 + i * dx
+        yc = bottom - (p - 12) * space / 2
+        head_w = Glyph.get(NOTEHEAD).width * space / UNITS_PER_SPACE
+        for q in ledger_positions(p):
+            y = bottom - (q - 12) * space / 2
+            d.line((x - 0.3 * space, y, x + head_w + 0.3 * space, y),
+                   fill=line_col, width=lw)
+        stamp(img, NOTEHEAD, x, yc, space, colour)
+        if acc:
+            ch, anchor = accid[acc]
+            s = space * 0.8
+            w = Glyph.get(ch).width * s / UNITS_PER_SPACE
+            stamp(img, ch, x - w - 0.25 * space, yc, s, colour, anchor)
 
 
 def vertical_gradient(size, top, bottom):
@@ -309,30 +333,35 @@ def vertical_gradient(size, top, bottom):
     return img
 
 
+def clef_on_staff(img, ch, own_line, x, bottom, space, colour):
+    # the font draws clefs for a staff whose bottom line is the baseline
+    font = ImageFont.truetype(MUSIC_FONT, round(space * 4))
+    ImageDraw.Draw(img).text((x, bottom), ch, font=font, fill=colour,
+                             anchor='ls')
+
+
 def logo_picture():
     # logo area of the window: 3585 x 1695 twips on RGB(253,247,215);
     # the picture takes its upper part, the credit lines go below it
     w, h = 480, 200
     ss = 4
-    img = Image.new('RGB', (w * ss, h * ss), (253, 247, 215))
+    paper = (253, 247, 215)
+    img = Image.new('RGB', (w * ss, h * ss), paper)
     d = ImageDraw.Draw(img)
-    space = 14 * ss
-    staff_top = 112 * ss
-    ink = (110, 30, 30)
-    music_staff(d, 10 * ss, (w - 10) * ss, staff_top, space, (150, 120, 90),
-                2 * ss)
-    draw_music(img, G_CLEF, 18 * ss, staff_top + 4 * space, space, ink)
-    for i, p in enumerate((14, 16, 18, 17, 15, 13, 12)):
-        x = (330 + i * 20) * ss
-        yc = staff_top + 4 * space - (p - 12) * space / 2
-        d.ellipse((x, yc - space / 2, x + 1.3 * space, yc + space / 2),
-                  fill=(40, 40, 40))
-    title = ImageFont.truetype(TITLE_FONT, 92 * ss)
-    d.text((w * ss / 2 - 20 * ss, 98 * ss), 'Velondo', font=title,
-           fill=(150, 20, 20), anchor='ms', stroke_width=2 * ss,
-           stroke_fill=(253, 247, 215))
+    space = 11 * ss
+    staff_top = 118 * ss
+    bottom = staff_top + 4 * space
+    line_col = (150, 120, 90)
+    music_staff(d, 12 * ss, (w - 12) * ss, staff_top, space, line_col, 2 * ss)
+    clef_on_staff(img, G_CLEF, 2, 20 * ss, bottom, space, (110, 30, 30))
+    scale = [(p, '') for p in range(12, 20)]
+    melody(img, d, 90 * ss, 46 * ss, bottom, space, scale, (40, 40, 40),
+           line_col, 2 * ss)
+    title = ImageFont.truetype(TITLE_FONT, 96 * ss)
+    d.text((w * ss / 2, 96 * ss), 'Velondo', font=title, fill=(150, 20, 20),
+           anchor='ms')
     sub = ImageFont.truetype(TEXT_FONT_ITALIC, 19 * ss)
-    d.text((w * ss / 2, 190 * ss), 'le note in sette chiavi', font=sub,
+    d.text((w * ss / 2, 194 * ss), 'le note in sette chiavi', font=sub,
            fill=(80, 60, 40), anchor='ms')
     return img.resize((w, h), Image.LANCZOS)
 
@@ -342,45 +371,35 @@ def splash_picture():
     ss = 3
     img = vertical_gradient((w * ss, h * ss), (250, 240, 205), (193, 209, 177))
     d = ImageDraw.Draw(img)
-    # a wide staff across the lower half with the three clef signs
+    # a wide staff across the lower half, G clef and a little melody
     space = 22 * ss
-    staff_top = 300 * ss
-    line_col = (90, 70, 50)
-    music_staff(d, 30 * ss, (w - 30) * ss, staff_top, space, line_col, 2 * ss)
+    staff_top = 292 * ss
     bottom = staff_top + 4 * space
-    draw_music(img, G_CLEF, 45 * ss, bottom, space, (60, 30, 20))
-    # a rising and falling melody of filled heads, a few with accidentals
-    melody = [10, 12, 14, 16, 18, 17, 19, 21, 20, 18, 16, 15, 13]
-    accid = {4: FLAT, 7: SHARP, 11: SHARP}
-    for i, p in enumerate(melody):
-        x = (150 + i * 34) * ss
-        yc = bottom - (p - 12) * space / 2
-        if i in accid:
-            draw_music(img, accid[i], x - 0.9 * space,
-                       yc + space / 2, space * 0.8, (60, 30, 20))
-        for q in ledger_positions(p):
-            y = bottom - (q - 12) * space / 2
-            d.line((x - 0.35 * space, y, x + 1.65 * space, y), fill=line_col,
-                   width=2 * ss)
-        d.ellipse((x, yc - space / 2, x + 1.3 * space, yc + space / 2),
-                  fill=(30, 30, 30))
-    d.line(((w - 34) * ss, staff_top, (w - 34) * ss, bottom), fill=line_col,
+    line_col = (90, 70, 50)
+    ink = (50, 30, 20)
+    music_staff(d, 30 * ss, (w - 30) * ss, staff_top, space, line_col, 2 * ss)
+    clef_on_staff(img, G_CLEF, 2, 42 * ss, bottom, space, ink)
+    tune = [(10, ''), (12, ''), (14, ''), (16, ''), (19, 'b'), (18, ''),
+            (20, ''), (17, '#'), (15, ''), (13, '')]
+    melody(img, d, 132 * ss, 46 * ss, bottom, space, tune, (30, 30, 30),
+           line_col, 2 * ss)
+    d.line(((w - 38) * ss, staff_top, (w - 38) * ss, bottom), fill=line_col,
            width=2 * ss)
-    d.line(((w - 28) * ss, staff_top, (w - 28) * ss, bottom), fill=line_col,
-           width=5 * ss)
+    d.line(((w - 31) * ss, staff_top, (w - 31) * ss, bottom), fill=line_col,
+           width=6 * ss)
     title = ImageFont.truetype(TITLE_FONT, 120 * ss)
     d.text((w * ss / 2 + 3 * ss, 175 * ss), 'Velondo', font=title,
-           fill=(120, 110, 90), anchor='ms')
+           fill=(150, 140, 110), anchor='ms')
     d.text((w * ss / 2, 172 * ss), 'Velondo', font=title,
            fill=(150, 20, 20), anchor='ms')
     sub = ImageFont.truetype(TEXT_FONT_ITALIC, 26 * ss)
     d.text((w * ss / 2, 225 * ss), 'Lettura delle note in sette chiavi',
            font=sub, fill=(70, 50, 30), anchor='ms')
     names = ImageFont.truetype(TEXT_FONT, 15 * ss)
-    d.text((w * ss / 2, 440 * ss),
-           'Violino  ·  Soprano  ·  Mezzosoprano  ·  Contralto  ·  '
-           'Tenore  ·  Baritono  ·  Basso', font=names, fill=(60, 70, 50),
-           anchor='ms')
+    d.text((w * ss / 2, 448 * ss),
+           'Violino  \u00b7  Soprano  \u00b7  Mezzosoprano  \u00b7  '
+           'Contralto  \u00b7  Tenore  \u00b7  Baritono  \u00b7  Basso',
+           font=names, fill=(60, 70, 50), anchor='ms')
     return img.resize((w, h), Image.LANCZOS)
 
 

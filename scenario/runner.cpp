@@ -1,0 +1,370 @@
+#include "scenario/runner.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "app/wiring.h"
+#include "scenario/properties.h"
+#include "view/view_host.h"
+
+namespace fs = std::filesystem;
+
+namespace velondo::scenario {
+
+namespace {
+
+// The big read-only folders are linked, the ones the program writes are copied.
+void PrepareDataCopy(const fs::path& from, const fs::path& to) {
+    fs::create_directories(to);
+    if (!fs::exists(from)) return;
+    for (const auto& top : fs::directory_iterator(from)) {
+        fs::path target = to / top.path().filename();
+        if (top.path().filename() != "Velondo7" || !top.is_directory()) {
+            fs::copy(top.path(), target, fs::copy_options::recursive);
+            continue;
+        }
+        fs::create_directories(target);
+        for (const auto& sub : fs::directory_iterator(top.path())) {
+            const auto name = sub.path().filename().string();
+            if (name == "Grafica" || name == "Piano" || name == "Suoni")
+                fs::create_directory_symlink(fs::absolute(sub.path()), target / name);
+            else
+                fs::copy(sub.path(), target / name, fs::copy_options::recursive);
+        }
+    }
+}
+
+bool ParseDateTime(const std::string& date, const std::string& time, DateTime* out) {
+    DateTime t;
+    if (std::sscanf(date.c_str(), "%d-%d-%d", &t.year, &t.month, &t.day) != 3) return false;
+    if (std::sscanf(time.c_str(), "%d:%d:%d", &t.hour, &t.minute, &t.second) != 3) return false;
+    *out = t;
+    return true;
+}
+
+std::string Join(const std::vector<std::string>& v, const std::string& sep) {
+    std::string out;
+    for (size_t i = 0; i < v.size(); ++i) out += (i ? sep : "") + v[i];
+    return out;
+}
+
+std::string Quote(const std::string& s) { return "\"" + s + "\""; }
+
+std::string WithoutCr(std::string s) {
+    if (!s.empty() && s.back() == '\r') s.pop_back();
+    return s;
+}
+
+}  // namespace
+
+Runner::Runner(const Options& options, std::string scriptPath)
+    : options_(options), script_(std::move(scriptPath)) {
+    static int serial = 0;
+    fs::path tmp = fs::temp_directory_path() /
+                   ("velondo-scenario-" + std::to_string(::getpid()) + "-" +
+                    std::to_string(++serial));
+    fs::remove_all(tmp);
+    PrepareDataCopy(options_.dataDir, tmp);
+    dataRoot_ = tmp.string() + "/";
+    program_ = rig_.program.get();
+    program_->dataRootCandidates = {dataRoot_};
+    InstallAll(*program_);
+}
+
+Runner::~Runner() {
+    view_.reset();
+    std::error_code ec;
+    fs::remove_all(dataRoot_, ec);
+}
+
+Tally Runner::run() {
+    std::string error;
+    auto lines = ReadScript(script_, &error);
+    if (!error.empty()) {
+        std::cout << error << "\n";
+        tally_.unknown = true;
+        return tally_;
+    }
+    for (const Line& line : lines) {
+        execute(line);
+        if (program_->ended && view_) view_->sync();
+    }
+    return tally_;
+}
+
+void Runner::fail(const Line& line, const std::string& message) {
+    ++tally_.failed;
+    std::cout << script_ << ":" << line.number << ": " << message << "\n";
+}
+
+void Runner::failExpect(const Line& line, const std::string& what, const std::string& expected,
+                        const std::string& actual) {
+    fail(line, what + ": expected " + Quote(expected) + ", actual " + Quote(actual));
+}
+
+void Runner::unknown(const Line& line, const std::string& message) {
+    tally_.unknown = true;
+    fail(line, message);
+}
+
+view::ViewHost& Runner::viewHost() {
+    if (!view_) view_ = std::make_unique<view::ViewHost>(*program_);
+    view_->sync();
+    return *view_;
+}
+
+void Runner::afterStep() {
+    if (view_) view_->sync();
+}
+
+void Runner::execute(const Line& line) {
+    const auto& w = line.words;
+    const std::string& cmd = w[0];
+    auto need = [&](size_t n) {
+        if (w.size() < n) {
+            unknown(line, "too few words for " + cmd);
+            return false;
+        }
+        return true;
+    };
+
+    if (cmd == "clock") {
+        DateTime t;
+        if (!need(3) || !ParseDateTime(w[1], w[2], &t)) return unknown(line, "bad clock");
+        rig_.time.setClock(t);
+    } else if (cmd == "screen") {
+        if (!need(3)) return;
+        rig_.screen.size_ = {std::stod(w[1]), std::stod(w[2])};
+    } else if (cmd == "locale") {
+        if (!need(2)) return;
+        rig_.locale.format_.decimalSeparator = (w[1] == "C" || w[1] == "en") ? '.' : ',';
+    } else if (cmd == "random") {
+        for (size_t i = 1; i < w.size(); ++i) rig_.random.queue(std::stod(w[i]));
+    } else if (cmd == "candidates") {
+        program_->dataRootCandidates.clear();
+        for (size_t i = 1; i < w.size(); ++i)
+            program_->dataRootCandidates.push_back(w[i].starts_with("/") ? w[i]
+                                                                         : dataRoot_ + w[i]);
+    } else if (cmd == "mkdir") {  // a folder below the data copy, for data root probes
+        for (size_t i = 1; i < w.size(); ++i) fs::create_directories(dataRoot_ + w[i]);
+    } else if (cmd == "copy") {  // copy "from" "to", both below the data copy
+        if (!need(3)) return;
+        fs::create_directories(fs::path(dataRoot_ + w[2]).parent_path());
+        fs::copy(dataRoot_ + w[1], dataRoot_ + w[2],
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    } else if (cmd == "start") {
+        cmdStart(line);
+    } else if (cmd == "wait") {
+        if (!need(2)) return;
+        cmdWait(std::stoll(w[1]));
+    } else if (cmd == "dialog") {
+        if (!need(2)) return;
+        if (w[1] == "cancel")
+            rig_.dialogs.queue(std::nullopt);
+        else
+            rig_.dialogs.queue(w[1].starts_with("/") ? w[1] : dataRoot_ + w[1]);
+    } else if (cmd == "expect") {
+        cmdExpect(line);
+    } else if (cmd == "set") {  // set Field[(i)] = value: prepare state directly
+        Target t;
+        if (!need(4) || !ParseTarget(w[1], &t) || w[2] != "=") return unknown(line, "bad set");
+        const FieldAccess* f = program_->fields.find(t.name);
+        if (f) {
+            f->set(t.index, w[3]);
+        } else if (Control* c = control(t.name, t.index)) {
+            c->caption = w[3];
+        } else {
+            unknown(line, "unknown field " + t.name);
+        }
+    } else if (cmd == "forget") {
+        rig_.sound.takeLog();
+    } else if (cmd == "dump") {
+        cmdDump();
+    } else if (cmd == "shot") {
+        if (!need(2)) return;
+        fs::create_directories(options_.shotsDir);
+        std::string file = (fs::path(options_.shotsDir) / (w[1] + ".png")).string();
+        if (!viewHost().shot(file)) fail(line, "shot " + w[1] + " failed");
+    } else if (cmd == "click" || cmd == "press" || cmd == "release" || cmd == "move") {
+        if (!need(3)) return;
+        auto action = cmd == "click"     ? view::MouseAction::Click
+                      : cmd == "press"   ? view::MouseAction::Press
+                      : cmd == "release" ? view::MouseAction::Release
+                                         : view::MouseAction::Move;
+        viewHost().mouse(action, std::stoi(w[1]), std::stoi(w[2]));
+    } else if (cmd == "type") {
+        if (!need(2)) return;
+        viewHost().type(w[1]);
+    } else {
+        Target t;
+        if (!ParseTarget(cmd, &t) || t.member.empty())
+            return unknown(line, "unknown command " + cmd);
+        if (w.size() >= 3 && w[1] == "=")
+            cmdAssign(line, t, w[2]);
+        else
+            cmdCall(line, t);
+    }
+    afterStep();
+    if (!rig_.dialogs.unexpected.empty()) {
+        for (const auto& d : rig_.dialogs.unexpected)
+            fail(line, "unexpected dialog " + Quote(d.title) + " (cancelled)");
+        rig_.dialogs.unexpected.clear();
+    }
+}
+
+void Runner::cmdStart(const Line& line) {
+    if (!program_->call("frmSplashVelondo7", "Load")) return unknown(line, "no splash Load");
+    Timer& via = program_->splash.TmrVia;
+    for (int guard = 0; via.enabled() && guard < 1000; ++guard) {
+        auto due = rig_.time.nextDue();
+        if (!due) break;
+        rig_.time.advance(*due - rig_.time.steadyMs(), *program_);
+    }
+    if (via.enabled()) fail(line, "TmrVia never fired");
+}
+
+void Runner::cmdWait(std::int64_t ms) { rig_.time.advance(ms, *program_); }
+
+void Runner::cmdCall(const Line& line, const Target& t) {
+    Event e;
+    e.index = t.index;
+    const auto& w = line.words;
+    if (t.member == "KeyDown" || t.member == "KeyPress" || t.member == "KeyUp") {
+        if (w.size() >= 2) e.keyCode = std::stoi(w[1]);
+    } else if (w.size() >= 3) {  // mouse events: x y in twips, then the button
+        e.x = std::stod(w[1]);
+        e.y = std::stod(w[2]);
+        if (w.size() >= 4) e.button = std::stoi(w[3]);
+    }
+    if (!program_->call(t.name, t.member, e))
+        unknown(line, "unknown handler " + t.name + "." + t.member);
+}
+
+void Runner::cmdAssign(const Line& line, const Target& t, const std::string& value) {
+    Control* c = control(t.name, t.index);
+    if (!c) return unknown(line, "unknown control " + t.name);
+    if (!SetProperty(*c, t.member, value, dataRoot_))
+        return unknown(line, "cannot set " + t.name + "." + t.member);
+    if (t.member == "Text") {
+        Event e;
+        e.index = t.index;
+        program_->call(t.name, "Change", e);
+    }
+}
+
+Control* Runner::control(const std::string& name, int index) {
+    if (Control* c = program_->findControl(name, index)) return c;
+    return program_->findControl("lbl" + name, index);
+}
+
+std::optional<std::string> Runner::fieldValue(const std::string& name, int index, bool* known) {
+    *known = true;
+    if (name == "DataRoot") {
+        const std::string& d = program_->state.Dir;
+        return d.rfind(dataRoot_, 0) == 0 ? d.substr(dataRoot_.size()) : d;
+    }
+    if (const FieldAccess* f = program_->fields.find(name)) {
+        if (f->lo <= f->hi && (index < f->lo || index > f->hi)) return std::nullopt;
+        return f->get(index);
+    }
+    if (Control* c = program_->findControl("lbl" + name, index)) return c->caption;
+    *known = false;
+    return std::nullopt;
+}
+
+void Runner::cmdExpect(const Line& line) {
+    const auto& w = line.words;
+    if (w.size() >= 2 && w[1] == "file") return cmdExpectFile(line);
+    if (w.size() < 4 || w[2] != "=") return unknown(line, "bad expect");
+    const std::string& expected = w[3];
+    if (w[1] == "sounds") {
+        auto log = rig_.sound.takeLog();
+        std::string actual = Join(log, ", ");
+        if (SameValue(expected, actual))
+            pass();
+        else
+            failExpect(line, "sounds", expected, actual);
+        return;
+    }
+    Target t;
+    if (!ParseTarget(w[1], &t)) return unknown(line, "bad target " + w[1]);
+    std::optional<std::string> actual;
+    if (t.member.empty()) {
+        bool known = false;
+        actual = fieldValue(t.name, t.index, &known);
+        if (!known) return unknown(line, "unknown field " + t.name);
+        if (!actual) return unknown(line, "index out of range: " + w[1]);
+    } else if (Timer* timer = program_->findTimer(t.name)) {
+        if (t.member == "Enabled") actual = timer->enabled() ? "1" : "0";
+        else if (t.member == "Interval") actual = std::to_string(timer->interval());
+        else return unknown(line, "unknown timer property " + t.member);
+    } else {
+        Control* c = control(t.name, t.index);
+        if (!c) return unknown(line, "unknown control " + w[1]);
+        actual = GetProperty(*c, t.member, dataRoot_);
+        if (!actual) return unknown(line, "unknown property " + t.member);
+    }
+    if (SameValue(expected, *actual))
+        pass();
+    else
+        failExpect(line, w[1], expected, *actual);
+}
+
+void Runner::cmdExpectFile(const Line& line) {
+    // expect file "<path>" line <n> = v | lines = n | exists = 1
+    const auto& w = line.words;
+    if (w.size() < 5) return unknown(line, "bad expect file");
+    std::string path = dataRoot_ + w[2];
+    std::vector<std::string> lines;
+    bool exists = fs::is_regular_file(path);
+    if (exists) {
+        std::ifstream in(path, std::ios::binary);
+        std::string s;
+        while (std::getline(in, s)) lines.push_back(WithoutCr(s));
+    }
+    std::string what = "file " + w[2];
+    if (w[3] == "exists" && w[4] == "=" && w.size() >= 6) {
+        std::string actual = exists ? "1" : "0";
+        return SameValue(w[5], actual) ? pass() : failExpect(line, what, w[5], actual);
+    }
+    if (w[3] == "lines" && w[4] == "=" && w.size() >= 6) {
+        std::string actual = exists ? std::to_string(lines.size()) : "(missing)";
+        return SameValue(w[5], actual) ? pass() : failExpect(line, what, w[5], actual);
+    }
+    if (w[3] == "line" && w.size() >= 7 && w[5] == "=") {
+        size_t n = std::stoul(w[4]);
+        std::string actual = !exists ? "(missing)"
+                             : (n >= 1 && n <= lines.size()) ? lines[n - 1]
+                                                             : "(no such line)";
+        return actual == w[6] ? pass() : failExpect(line, what + " line " + w[4], w[6], actual);
+    }
+    unknown(line, "bad expect file");
+}
+
+void Runner::cmdDump() {
+    std::cout << "--- fields\n";
+    for (const auto& [name, f] : program_->fields.all()) {
+        if (f.lo > f.hi) {
+            std::cout << name << " = " << Quote(f.get(-1)) << "\n";
+        } else {
+            for (int i = f.lo; i <= f.hi; ++i)
+                std::cout << name << "(" << i << ") = " << Quote(f.get(i)) << "\n";
+        }
+    }
+    std::cout << "--- controls\n";
+    for (const ControlRegistry* reg : {&program_->splash.registry, &program_->main.registry}) {
+        for (const Control* c : reg->all()) {
+            std::cout << c->displayName();
+            for (const auto& p : PropertyNames())
+                std::cout << " " << p << "=" << Quote(*GetProperty(*c, p, dataRoot_));
+            std::cout << "\n";
+        }
+        for (const Timer* t : reg->timers())
+            std::cout << t->name() << " Enabled=" << t->enabled()
+                      << " Interval=" << t->interval() << "\n";
+    }
+}
+
+}  // namespace velondo::scenario

@@ -26,8 +26,9 @@ SPACE = 315            # staff line spacing, twips
 STEP = SPACE / 2       # one staff position
 LINE = 30              # staff and ledger line thickness: 2 design pixels
 
-# Noto Music draws its glyphs for a staff whose bottom line is the
-# baseline and whose spaces are a quarter of the 1000-unit em.
+# Noto Music draws most of its glyphs for a staff whose bottom line is the
+# baseline and whose spaces are a quarter of the 1000-unit em (the F clef
+# is the exception: it is placed by its dots).
 UNITS_PER_SPACE = 250
 TW_PER_UNIT = SPACE / UNITS_PER_SPACE
 
@@ -61,17 +62,20 @@ ACCIDENTALS = {
 CLEF_W, CLEF_H = 780, 2535
 CLEF_LINES = [1890, 1575, 1260, 945, 630]   # lines 1..5, bottom first
 
-# clef number: glyph, staff line its reference sits on, glyph's own line,
-# vertical scale against the font's natural size, ink width (twips)
+# clef number: glyph, staff line its reference sits on, vertical scale
+# against the font's natural size, ink width (twips).  The G and C clefs are
+# drawn by the font for a staff whose bottom line is the baseline (G on the
+# second line, C on the third); the F clef is placed by its dots.
 CLEFS = {
-    1: (G_CLEF, 2, 2, 0.92, 730),
-    2: (C_CLEF, 1, 3, 0.97, 690),
-    3: (C_CLEF, 2, 3, 0.97, 690),
-    4: (C_CLEF, 3, 3, 0.97, 690),
-    5: (C_CLEF, 4, 3, 0.97, 690),
-    6: (F_CLEF, 3, 4, 0.98, 700),
-    7: (F_CLEF, 4, 4, 0.98, 700),
+    1: (G_CLEF, 2, 0.92, 730),
+    2: (C_CLEF, 1, 0.97, 690),
+    3: (C_CLEF, 2, 0.97, 690),
+    4: (C_CLEF, 3, 0.97, 690),
+    5: (C_CLEF, 4, 0.97, 690),
+    6: (F_CLEF, 3, 0.98, 700),
+    7: (F_CLEF, 4, 0.98, 700),
 }
+FONT_CLEF_LINE = {G_CLEF: 2, C_CLEF: 3}
 
 # --- clef table picture (panel coordinates shifted by the picture's origin)
 TABLE_X, TABLE_Y = 1260, 525
@@ -116,6 +120,25 @@ class Glyph:
     @property
     def height(self):
         return self.bottom - self.top
+
+    def dots_centre(self):
+        """Height (font units below the baseline) halfway between the two
+        dots at the right of an F clef: where its line must pass."""
+        w, h = self.mask.size
+        strip = self.mask.crop((w - w // 12, 0, w, h))
+        rows = [any(v > 127 for v in strip.crop((0, y, strip.width, y + 1))
+                    .getdata()) for y in range(h)]
+        dots, start = [], None
+        for y, v in enumerate(rows + [False]):
+            if v and start is None:
+                start = y
+            elif not v and start is not None:
+                dots.append((start + y) / 2)
+                start = None
+        if len(dots) != 2:
+            raise ValueError('F clef: expected two dots, found %d' % len(dots))
+        upx = 1000 / self.RENDER_PX
+        return self.top + (dots[0] + dots[1]) / 2 * upx
 
 
 class Canvas:
@@ -244,9 +267,12 @@ def note_picture(p, suffix):
 
 
 def draw_clef(cv, number, lines_y, x_centre):
-    ch, line, own_line, vscale, ink_w = CLEFS[number]
+    ch, line, vscale, ink_w = CLEFS[number]
     tw_per_unit = TW_PER_UNIT * vscale
-    own_units = -(own_line - 1) * UNITS_PER_SPACE
+    if ch == F_CLEF:
+        own_units = Glyph.get(ch).dots_centre()
+    else:
+        own_units = -(FONT_CLEF_LINE[ch] - 1) * UNITS_PER_SPACE
     cv.glyph(ch, x_centre - ink_w / 2, ink_w, tw_per_unit, lines_y[line - 1],
              own_units)
 
@@ -333,7 +359,7 @@ def vertical_gradient(size, top, bottom):
     return img
 
 
-def clef_on_staff(img, ch, own_line, x, bottom, space, colour):
+def clef_on_staff(img, ch, x, bottom, space, colour):
     # the font draws clefs for a staff whose bottom line is the baseline
     font = ImageFont.truetype(MUSIC_FONT, round(space * 4))
     ImageDraw.Draw(img).text((x, bottom), ch, font=font, fill=colour,
@@ -353,7 +379,7 @@ def logo_picture():
     bottom = staff_top + 4 * space
     line_col = (150, 120, 90)
     music_staff(d, 12 * ss, (w - 12) * ss, staff_top, space, line_col, 2 * ss)
-    clef_on_staff(img, G_CLEF, 2, 20 * ss, bottom, space, (110, 30, 30))
+    clef_on_staff(img, G_CLEF, 20 * ss, bottom, space, (110, 30, 30))
     scale = [(p, '') for p in range(12, 20)]
     melody(img, d, 90 * ss, 46 * ss, bottom, space, scale, (40, 40, 40),
            line_col, 2 * ss)
@@ -378,7 +404,7 @@ def splash_picture():
     line_col = (90, 70, 50)
     ink = (50, 30, 20)
     music_staff(d, 30 * ss, (w - 30) * ss, staff_top, space, line_col, 2 * ss)
-    clef_on_staff(img, G_CLEF, 2, 42 * ss, bottom, space, ink)
+    clef_on_staff(img, G_CLEF, 42 * ss, bottom, space, ink)
     tune = [(10, ''), (12, ''), (14, ''), (16, ''), (19, 'b'), (18, ''),
             (20, ''), (17, '#'), (15, ''), (13, '')]
     melody(img, d, 132 * ss, 46 * ss, bottom, space, tune, (30, 30, 30),

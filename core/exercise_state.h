@@ -37,19 +37,51 @@ struct ExerciseState {
 
     // --- exercise configuration ---
     std::string ChiaveScelta = "1";
+    // Range: staff positions of its ends, their labels in the current clef, the gauge.
+    int NotaPiuGrave = 10;
+    int NotaPiuAcuta = 22;
+    std::string PiuGrave = "DO3";
+    std::string PiuAcuta = "LA4";
+    int EstensioneIntervallo = 13;  // shown with its suffix, the caption of lblSpiegazione(42)
+    int SpazioBasso = 4;
+    int SpazioAlto = 13;
+    int Progressivo = 0;  // number given to the last profile created
     // The note sequence: entry i is lblScegliNome(i) (name, colour) and ScegliNumero(i) (key).
     std::array<std::string, 121> ScegliNumero{};
     int NoteTotali = 0;
     int Contatore = 0;
+    std::string TonoChiave = "Sol";
+    std::array<std::string, 6> SceltaAlterazioni{"", "Inseriti", "No", "No", "No", "No"};  // 1..5
+    int NumAltIns = 1;
+    int NumeroPassaggi = 0;  // extra passes of the pool composition, 0 outside it
+    int CopiaContatore = 0, CopiaNaturali = 0, CopiaDiesis = 0, CopiaBemolli = 0,
+        CopiaDoppiDiesis = 0, CopiaDoppiBemolli = 0;
+    bool SecondShuffle = false;  // set only while the shuffle runs its second pass
 
     // --- drill ---
-    int Avanza = 1;        // staff slot being loaded or refilled
+    int Avanza = 0;        // staff slot being loaded or refilled; 14: the line is full
     int NumeroScelto = 0;  // sequence entry being placed or answered
+    int CopiaNumeroScelto = 0;    // entry to answer now; 0 ends the trial
+    int CopiaNumeroScelto2 = 13;  // N, the notes of the trial
+    int Posizione = 1;            // staff slot of the highlighted note
+    int Inizio = 6;               // correct answers still to give before slots are refilled
+    int Tempo = 0;                // tenths of running trial
+    int Errori = 0;
+    std::string ProvaInCorso = "No";  // "Sì" while keys are judged
+    std::string TempoMedio;           // average seconds per note of the last trial
+    long long trialStartMs = 0;       // steady clock at the end of the countdown
 
     // --- results ---
+    int Inserimento = 13;  // ranking row of the last trial; 13: it did not enter
+    bool RecordCompiuto = false;
+    int lampeggiaRecord = 0;  // record-line blink ticks
+    int NumIsto = 0;          // used history slots, also the newest one
+    int MouseMove = 100;      // history slot shown in the detail row; 100: none
 
     // --- storage ---
     bool FileSalvato = true;
+    int PulsantePremuto = 1;  // main-panel option last chosen
+    std::string NomeFile;     // file of the saved profile in use; empty: the default profile
 };
 
 }  // namespace velondo

@@ -30,8 +30,10 @@ struct MainWindow {
     // --- top panel ---
     Control ShpPannelloAlto{registry, "ShpPannelloAlto", K::Shape};
     Control ShpRiquadroEstensione{registry, "ShpRiquadroEstensione", K::Shape};
-    Control ShpRiquadroOpzioni{registry, "ShpRiquadroOpzioni", K::Shape};
+    Control ShpRiquadroRiepilogo{registry, "ShpRiquadroRiepilogo", K::Shape};  // settings summary
     Control ShpRiquadroLogo{registry, "ShpRiquadroLogo", K::Shape};
+    Control ShpRiquadroOpzioni{registry, "ShpRiquadroOpzioni", K::Shape};  // options box
+    Control ShpRiquadroOpzioniDestra{registry, "ShpRiquadroOpzioniDestra", K::Shape};
     Control ImgChiavePiccola{registry, "ImgChiavePiccola", K::Image};
     ControlArray ShpPentagramma{registry, "ShpPentagramma", K::Shape, 1, 22};
     ControlArray lblSpazi{registry, "lblSpazi", K::Label, 1, 16};
@@ -100,6 +102,7 @@ struct MainWindow {
     ControlArray lblStampaPronta{registry, "lblStampaPronta", K::Label, 0, 1};
     ControlArray lblAttenzioneSalva{registry, "lblAttenzioneSalva", K::Label, 0, 1};
     Control TxtNomeAlunno{registry, "TxtNomeAlunno", K::TextBox};
+    Control* focused = nullptr;  // control the handlers gave the keyboard focus (the view follows it)
 
     // --- clef choice (panel 1) ---
     ControlArray lblClickChiave{registry, "lblClickChiave", K::Label, 1, 7};
@@ -118,6 +121,7 @@ struct MainWindow {
     Control lblPiuGrave{registry, "lblPiùGrave", K::Label};
     Control lblPiuAcuta{registry, "lblPiùAcuta", K::Label};
     Control lblEstensioneIntervallo{registry, "lblEstensioneIntervallo", K::Label};
+    ControlArray lblRigoEstensione{registry, "lblRigoEstensione", K::Label, 1, 5};  // staff lines
 
     // --- accidentals choice (panel 3) ---
     ControlArray lblClickAlterazioni{registry, "lblClickAlterazioni", K::Label, 1, 5};
@@ -137,6 +141,17 @@ struct MainWindow {
     ControlArray ShpIstogramma{registry, "ShpIstogramma", K::Shape, 0, 20};
     ControlArray ShpErrori{registry, "ShpErrori", K::Shape, 1, 20};
     ControlArray lblPassaMouse{registry, "lblPassaMouse", K::Label, 1, 20};
+    Control ShpFasciaRecord{registry, "ShpFasciaRecord", K::Shape};        // record band (blinks)
+    ControlArray ShpColonna{registry, "ShpColonna", K::Shape, 1, 20};      // column fills
+    ControlArray lblTitoliClassifica{registry, "lblTitoliClassifica", K::Label, 0, 7};
+    ControlArray lblScalaSecondi{registry, "lblScalaSecondi", K::Label, 1, 5};
+    ControlArray lblScalaErrori{registry, "lblScalaErrori", K::Label, 1, 6};
+    // History slots 1..20: the texts behind the bars (they stand on the print page).
+    ControlArray lblNomeGiocatore2{registry, "lblNomeGiocatore2", K::Label, 1, 20};
+    ControlArray lblNumeroNote2{registry, "lblNumeroNote2", K::Label, 1, 20};
+    ControlArray lblNumeroErrori2{registry, "lblNumeroErrori2", K::Label, 1, 20};
+    ControlArray lblMediaSec2{registry, "lblMediaSec2", K::Label, 1, 20};
+    ControlArray lblData2{registry, "lblData2", K::Label, 1, 20};
 
     // --- clef table (panel 6) ---
     Control ImgTavola{registry, "ImgTavola", K::Image};

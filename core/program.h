@@ -27,7 +27,12 @@ struct Hooks {
     std::function<void(Program&)> readStudentName;
     std::function<void(Program&)> writeSmallStateFiles;  // options, sound switch, name
     std::function<void(Program&)> rebuildHistogram;
+    std::function<void(Program&)> resetExercise;  // drill: clears the drill display and pool
+    std::function<void(Program&)> clearResults;   // drill: empties the results board
     std::function<void(Program&)> loadSounds;            // piano samples, then effects
+    std::function<void(Program&)> farewell;  // app: the exit's goodbye, once the save prompt is answered
+    // storage: the save prompt the exit opens for unsaved results (sets the message, shows panel 9)
+    std::function<void(Program&, const std::string& message)> showSavePrompt;
 };
 inline void Run(const std::function<void(Program&)>& hook, Program& p) {
     if (hook) hook(p);

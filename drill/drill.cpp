@@ -1,7 +1,272 @@
 #include "drill/drill.h"
 
+#include <charconv>
+#include <string_view>
+
+#include "drill/results.h"
+#include "notation/notation.h"
+#include "sound/sound.h"
+#include "ui/toggle.h"
+
 namespace velondo::drill {
 
-void CheckAnswer(Program&, int) {}
+namespace {
+
+constexpr int kEnter = 13, kShift = 16;
+constexpr int kShadingButton = 8;     // lblVisualizza(8)
+constexpr int kOnlyWhilePressed = 7;  // lblVisualizzaB(7)
+constexpr int kAlsoOnRelease = 9;     // lblVisualizzaB(9)
+constexpr int kEnterSample = 34;
+
+bool On(const Control& c) { return ui::IsOn(c); }
+
+void Noise(Program& p, const PlayerRef& player) {
+    if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, player);
+}
+
+std::optional<int> ParseInt(std::string_view text) {
+    int v = 0;
+    auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size()) return {};
+    return v;
+}
+
+// Replays a click of the program's own, without its click sound.
+void SilentClick(Program& p, const char* control, int index, int times = 1) {
+    p.state.SilentClicks = true;
+    for (int i = 0; i < times; ++i) p.call(control, index, "Click");
+    p.state.SilentClicks = false;
+}
+
+// The key number of sequence entry i; 0 when the entry holds none.
+int EntryKey(const Program& p, int i) {
+    if (i < 1 || i > 120) return 0;
+    return ParseInt(p.state.ScegliNumero[static_cast<size_t>(i)]).value_or(0);
+}
+
+// N of the first selected note-count button, or the trial's current N when none is.
+std::optional<int> ChosenCount(const Program& p) {
+    for (int t = 0; t <= 2; ++t)
+        if (p.main.lblSfondiB[t].backColor == colors::Pink)
+            return ParseInt(p.main.lblSigleB[t].caption);
+    return p.state.CopiaNumeroScelto2;
+}
+
+// A trial is being composed, counted down or run: the name box is not live then.
+bool TrialUnderway(const Program& p) {
+    return p.state.ProvaInCorso == "Sì" || p.main.TmrStoScrivendo.enabled() ||
+           p.main.TmrCountDown.enabled();
+}
+
+void PlaceEntry(Program& p, int slot) {
+    p.state.Avanza = slot;
+    notation::PlaceNoteImage(p);
+}
+
+void UpdateTempo(Program& p) {
+    p.state.Tempo = static_cast<int>((p.ports.clock->steadyMs() - p.state.trialStartMs) / 100);
+}
+
+}  // namespace
+
+void ShowMessage(Program& p, Control& label) {
+    MainWindow& m = p.main;
+    for (Control* c : {&m.lblQuando, &m.lblClicca, &m.lblFineProva, &m.lblStoScrivendo,
+                       &m.lblContDown})
+        c->visible = c == &label;
+    m.fraLogo.visible = true;
+}
+
+std::string PoolProblem(const Program& p, int n) {
+    int pool = p.state.NoteTotali;
+    for (int i = 1; i <= pool && i <= n; ++i)
+        if (EntryKey(p, i) < 1 || EntryKey(p, i) > 49) pool = i - 1;
+    if (pool <= 0) return texts::EmptyPool;
+    if (n < kSlots) return texts::TooFewNotes;
+    if (n > pool) return texts::TooManyNotes + std::to_string(pool) + texts::TooManyNotesEnd;
+    return {};
+}
+
+void NameBoxKey(Program& p, int keyCode) {
+    if (keyCode != kEnter) {
+        if (keyCode != kShift) Noise(p, sound::players::Tic);
+        return;
+    }
+    if (TrialUnderway(p)) return;
+    MainWindow& m = p.main;
+    ExerciseState& s = p.state;
+    int n = ChosenCount(p).value_or(0);
+    std::string problem = PoolProblem(p, n);
+    if (!problem.empty()) {
+        m.lblFineProva.caption = problem;
+        ShowMessage(p, m.lblFineProva);
+        return;
+    }
+
+    m.FraSpiegazioni[5].visible = false;
+    if (On(m.lblVisualizza[kShadingButton])) SilentClick(p, "lblVisualizza", kShadingButton, 2);
+    s.NumeroScelto = s.CopiaNumeroScelto = s.CopiaNumeroScelto2 = n;
+    m.lblStoScrivendo.caption = texts::Composing;
+    ShowMessage(p, m.lblStoScrivendo);
+    for (int i = 1; i <= kSlots; ++i) m.lblNomeNota[i].caption.clear();
+    Noise(p, sound::Piano(kEnterSample));
+    m.TmrStoScrivendo.setEnabled(true);
+}
+
+void LoadLine(Program& p) {
+    ExerciseState& s = p.state;
+    MainWindow& m = p.main;
+    while (s.Avanza < kSlots) {
+        PlaceEntry(p, s.Avanza + 1);
+        if (s.NumeroScelto != 0) m.lblNomeNota[s.Avanza].caption = std::to_string(s.NumeroScelto);
+        --s.NumeroScelto;
+    }
+    s.Avanza = kSlots + 1;
+    m.lblContDown.caption = "3";
+    ShowMessage(p, m.lblContDown);
+    Noise(p, sound::players::Tic);
+    m.TmrCountDown.setEnabled(true);
+    m.lblSigle[11].enabled = m.lblVisualizza[11].enabled = true;
+}
+
+void CountDownTick(Program& p) {
+    MainWindow& m = p.main;
+    ExerciseState& s = p.state;
+    int left = ParseInt(m.lblContDown.caption).value_or(1) - 1;
+    m.lblContDown.caption = std::to_string(left);
+    if (left > 0) {
+        Noise(p, sound::players::Tic);
+        return;
+    }
+    m.lblContDown.visible = false;
+    m.TmrCountDown.setEnabled(false);
+    m.lblContDown.caption = "3";
+    for (int i = 1; i <= kSlots; ++i) {
+        m.ImgNota[i].visible = true;
+        m.lblNomeNota[i].foreColor = colors::Black;
+    }
+    m.ShpEvidenzia[1].visible = true;
+    m.lblClicca.caption = texts::Click;
+    ShowMessage(p, m.lblClicca);
+    s.Avanza = 1;
+    // Tempo keeps the tenths it already holds; the steady clock adds the running ones.
+    s.trialStartMs = p.ports.clock->steadyMs() - 100LL * s.Tempo;
+    m.TmrTempo.setEnabled(true);
+    s.Inizio = 6;
+    if (On(m.lblVisualizzaB[13])) p.call("lblVisualizzaB", 13, "Click");
+    if (On(m.lblVisualizza[10])) p.call("lblVisualizza", 10, "Click");
+    if (On(m.lblVisualizza[11])) p.call("lblVisualizza", 11, "Click");
+    if (sound::ProgramNoisesOn(p)) sound::PlayGoVoice(p);
+    s.ProvaInCorso = "Sì";
+}
+
+void ClockTick(Program& p) {
+    if (p.state.ProvaInCorso == "Sì") UpdateTempo(p);
+}
+
+void CheckAnswer(Program& p, int key) {
+    ExerciseState& s = p.state;
+    MainWindow& m = p.main;
+    if (s.ProvaInCorso != "Sì") return;
+    int i = s.CopiaNumeroScelto;
+    if (key != EntryKey(p, i)) {
+        ++s.Errori;
+        if (sound::ErrorVoiceOn(p)) sound::PlaySound(p, sound::players::No);
+        if (On(m.lblVisualizzaB[kOnlyWhilePressed]) || On(m.lblVisualizzaB[kAlsoOnRelease]))
+            m.ShpTasto[key].fillColor = WrongKey;
+        return;
+    }
+    Control& name = m.lblNomeNota[s.Posizione];
+    name.caption = m.lblScegliNome[i].caption;
+    name.foreColor = m.lblScegliNome[i].foreColor;
+    m.ShpEvidenzia[s.Posizione].visible = false;
+    s.CopiaNumeroScelto = i - 1;
+    if (s.Inizio == 0) {
+        if (s.NumeroScelto > 0) {
+            PlaceEntry(p, RefillSlot(s.Posizione));
+            m.lblNomeNota[s.Avanza].foreColor = colors::Black;
+            m.lblNomeNota[s.Avanza].caption = std::to_string(s.NumeroScelto);
+            --s.NumeroScelto;
+        }
+    } else {
+        --s.Inizio;
+    }
+    s.Posizione = s.Posizione % kSlots + 1;
+    if (s.CopiaNumeroScelto == 0)
+        FinishTrial(p);
+    else
+        m.ShpEvidenzia[s.Posizione].visible = true;
+}
+
+void FinishTrial(Program& p) {
+    ExerciseState& s = p.state;
+    MainWindow& m = p.main;
+    UpdateTempo(p);  // the tenths up to the final key, however late the last tick came
+    AdvanceHistory(p);
+    s.ProvaInCorso = "No";
+    m.TmrTempo.setEnabled(false);
+    m.lblClicca.caption.clear();
+    m.ShpEvidenzia[s.Posizione].visible = false;
+    if (On(m.lblVisualizzaB[kAlsoOnRelease])) SilentClick(p, "lblVisualizzaB", kAlsoOnRelease, 2);
+
+    float t = static_cast<float>(s.Tempo) / 10.0f;
+    t = t / static_cast<float>(s.CopiaNumeroScelto2);
+    s.TempoMedio = FormatAverage(p, t);
+    SetTimeBar(p, s.NumIsto, t);
+    SetErrorBar(p, s.NumIsto, s.Errori);
+
+    m.lblQuando.caption = texts::WhenReady;
+    ShowMessage(p, m.lblQuando);
+    EnterTrial(p);
+    Run(p.hooks.saveAfterTrial, p);
+    SilentClick(p, "lblVisualizza", 10);
+    m.TmrCommentoDopo.setEnabled(true);
+    m.FraSpiegazioni[0].visible = true;
+}
+
+void ResetExercise(Program& p) {
+    ExerciseState& s = p.state;
+    MainWindow& m = p.main;
+    for (int i = 1; i <= 120; ++i) {
+        m.lblScegliNome[i].caption.clear();
+        s.ScegliNumero[static_cast<size_t>(i)].clear();
+    }
+    for (int i = 1; i <= kSlots; ++i) {
+        m.lblNomeNota[i].caption.clear();
+        m.lblNomeNota[i].foreColor = colors::Black;
+        m.ImgNota[i].picture.clear();
+        m.ImgNota[i].visible = false;
+    }
+    for (ControlArray* counts : {&m.lblNaturali, &m.lblDiesis, &m.lblBemolli, &m.lblDDiesis,
+                                 &m.lblDBemolli})
+        (*counts)[0].caption = "0";
+    s.NoteTotali = 0;
+    s.Contatore = 0;
+    s.Avanza = 0;
+    s.Posizione = 1;
+    m.lblClicca.caption.clear();
+    m.lblQuando.visible = false;
+    s.Tempo = 0;
+    s.Errori = 0;
+}
+
+void Comment(Program& p) {
+    ExerciseState& s = p.state;
+    p.main.TmrCommentoDopo.setEnabled(false);
+    if (!sound::ProgramNoisesOn(p)) {
+        s.RecordCompiuto = false;
+        return;
+    }
+    if (s.RecordCompiuto) {
+        s.RecordCompiuto = false;
+        sound::PlaySound(p, sound::players::Record);
+    } else if (s.Inserimento == 1) {
+        sound::PlaySound(p, sound::players::Fine);
+    } else if (s.Inserimento >= 2 && s.Inserimento <= 12) {
+        sound::PlaySound(p, sound::players::Clap);
+    } else if (s.Inserimento == 13) {
+        sound::PlaySound(p, sound::players::Buuh);
+    }
+}
 
 }  // namespace velondo::drill

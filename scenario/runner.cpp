@@ -267,7 +267,9 @@ std::optional<std::string> Runner::fieldValue(const std::string& name, int index
     }
     if (const FieldAccess* f = program_->fields.find(name)) {
         if (f->lo <= f->hi && (index < f->lo || index > f->hi)) return std::nullopt;
-        return f->get(index);
+        // Paths below the data copy read as below DataRoot, like Picture.
+        std::string v = f->get(index);
+        return v.rfind(dataRoot_, 0) == 0 ? v.substr(dataRoot_.size()) : v;
     }
     if (Control* c = program_->findControl("lbl" + name, index)) return c->caption;
     *known = false;

@@ -1,7 +1,16 @@
 #include "sound/install.h"
 
+#include "sound/sound.h"
+
 namespace velondo::sound {
 
-void Install(Program& program) { (void)program; }
+void Install(Program& p) {
+    p.fields.add("NotaPremuta", p.state.NotaPremuta);
+    p.fields.add("SuonaNota", p.state.SuonaNota);
+    p.hooks.loadSounds = [](Program& prog) {
+        LoadPianoSamples(prog);
+        LoadEffectSounds(prog);
+    };
+}
 
 }  // namespace velondo::sound

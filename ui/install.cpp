@@ -1,7 +1,14 @@
 #include "ui/install.h"
 
+#include "ui/keyboard.h"
+#include "ui/layout.h"
+
 namespace velondo::ui {
 
-void Install(Program& program) { (void)program; }
+void Install(Program& program) {
+    // The window's regions first: the keyboard and the panels refine their own parts.
+    DesignLayout(program);
+    InstallKeyboard(program);
+}
 
 }  // namespace velondo::ui

@@ -3,6 +3,49 @@
 
 namespace velondo::ui {
 
+// Body colours of the keys.
+namespace keycolors {
+constexpr Color White = Rgb(255, 255, 255);
+constexpr Color Black = Rgb(0, 0, 0);
+constexpr Color ShadedWhite = Rgb(192, 192, 192);
+constexpr Color ShadedBlack = Rgb(128, 128, 128);
+constexpr Color Pressed = Rgb(128, 255, 128);
+}  // namespace keycolors
+
+// Whether a key lies in the exercise's range, per key and spelling class: kept as the
+// background colour of the spelling labels (lblNaturali … lblDBemolli), as the profile
+// files store it.
+namespace rangemark {
+constexpr Color None = Rgb(255, 255, 255);      // 16777215: outside the range
+constexpr Color InRange = Rgb(255, 255, 192);   // 12648447
+constexpr Color Selected = Rgb(255, 255, 0);    // 65535: the note enters the pool
+}  // namespace rangemark
+
+// Stacking of the name rows: over the key bodies, under the click surfaces.
+constexpr int kZNames = 2;
+
+// Key geometry: pitch classes DO#, RE#, FA#, SOL#, LA# are black keys.
+bool IsBlackKey(int key);
+double KeyLeft(int key);  // twips, design grid
+double KeyTop();
+double KeyWidth(int key);
+double KeyHeight(int key);
+
+// Normal body colour of a key (white or black), and its shaded colour.
+Color PlainColor(int key);
+Color ShadedColor(int key);
+// True when key's naturals range mark is "none": the five marks of a key agree.
+bool OutOfRange(const Program& p, int key);
+
+// The key left highlighted by "Tasti evidenziati anche nel rilascio" (field Index).
+int IndexKey(const Program& p);
+
+// Design of the keys' bodies and click surfaces (colours, borders).
+void DesignKeys(Program& p);
+
+// The keyboard's fields, design (keys, name rows, name buttons) and handlers.
+void InstallKeyboard(Program& p);
+
 // Display steps of a key press and release: highlight, simulated movement.
 void KeyPressDisplay(Program& p, int key);
 void KeyReleaseDisplay(Program& p, int key);

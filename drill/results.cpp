@@ -1,0 +1,301 @@
+#include "drill/results.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <limits>
+
+#include "sound/sound.h"
+#include "ui/toggle.h"
+
+namespace velondo::drill {
+
+using namespace board;
+
+namespace {
+
+constexpr Color PanelOn = Rgb(255, 128, 128);  // a panel button's background while open
+constexpr int kDatiButton = 10;
+
+// The error bar's height for 1..11 errors; 12 or more fill the column.
+double ErrorBarHeight(int errors) {
+    return errors >= kFullErrors ? kColumnHeight : 15 + 315.0 * errors;
+}
+
+// The factor of bar tops and heights set while the window is stretched.
+double K(const Program& p) { return p.scale.scaled ? p.scale.fy : 1.0; }
+
+int ParseCount(std::string_view text) {
+    int v = 0;
+    auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    return r.ec == std::errc() && r.ptr == text.data() + text.size() ? v : 0;
+}
+
+}  // namespace
+
+std::string FormatAverage(const Program& p, float seconds) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(seconds));
+    std::string s = buf;
+    std::replace(s.begin(), s.end(), '.', p.ports.locale->numberFormat().decimalSeparator);
+    return s;
+}
+
+std::optional<float> ParseAverage(std::string_view text) {
+    std::string s(text);
+    std::replace(s.begin(), s.end(), ',', '.');
+    float v = 0;
+    auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+std::string Today(const Program& p) {
+    DateTime d = p.ports.clock->now();
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%02d", d.day % 100, d.month % 100, d.year % 100);
+    return buf;
+}
+
+TrialTexts RankingRow(const Program& p, int row) {
+    const MainWindow& m = p.main;
+    return {m.lblNomeGiocatore[row].caption, m.lblNumeroNote[row].caption,
+            m.lblNumeroErrori[row].caption, m.lblMediaSec[row].caption, m.lblData[row].caption};
+}
+
+void SetRankingRow(Program& p, int row, const TrialTexts& t) {
+    MainWindow& m = p.main;
+    m.lblNomeGiocatore[row].caption = t.name;
+    m.lblNumeroNote[row].caption = t.notes;
+    m.lblNumeroErrori[row].caption = t.errors;
+    m.lblMediaSec[row].caption = t.average;
+    m.lblData[row].caption = t.date;
+}
+
+TrialTexts HistorySlot(const Program& p, int slot) {
+    const MainWindow& m = p.main;
+    return {m.lblNomeGiocatore2[slot].caption, m.lblNumeroNote2[slot].caption,
+            m.lblNumeroErrori2[slot].caption, m.lblMediaSec2[slot].caption,
+            m.lblData2[slot].caption};
+}
+
+void SetHistorySlot(Program& p, int slot, const TrialTexts& t) {
+    MainWindow& m = p.main;
+    m.lblNomeGiocatore2[slot].caption = t.name;
+    m.lblNumeroNote2[slot].caption = t.notes;
+    m.lblNumeroErrori2[slot].caption = t.errors;
+    m.lblMediaSec2[slot].caption = t.average;
+    m.lblData2[slot].caption = t.date;
+}
+
+bool RanksAbove(int n, int e, float t, const TrialTexts& row) {
+    if (row.date.empty()) return true;
+    int ni = ParseCount(row.notes), ei = ParseCount(row.errors);
+    if (n != ni) return n > ni;
+    if (e != ei) return e < ei;
+    // An average that does not read as a number ranks below any real one.
+    return t <= ParseAverage(row.average).value_or(std::numeric_limits<float>::infinity());
+}
+
+void PaintRow(Program& p, int row, Color c) {
+    MainWindow& m = p.main;
+    for (ControlArray* a : {&m.lblGraduatoria, &m.lblNomeGiocatore, &m.lblNumeroNote,
+                            &m.lblNumeroErrori, &m.lblMediaSec, &m.lblData})
+        (*a)[row].foreColor = c;
+}
+
+void AdvanceHistory(Program& p) {
+    MainWindow& m = p.main;
+    if (++p.state.NumIsto <= kSlots) return;
+    for (int i = 1; i < kSlots; ++i) {
+        SetHistorySlot(p, i, HistorySlot(p, i + 1));
+        m.ShpIstogramma[i].height = m.ShpIstogramma[i + 1].height;
+        m.ShpErrori[i].height = m.ShpErrori[i + 1].height;
+        m.ShpErrori[i].top = m.ShpErrori[i + 1].top;
+        m.ShpErrori[i].visible = m.ShpErrori[i + 1].visible;
+    }
+    p.state.NumIsto = kSlots;
+}
+
+void SetTimeBar(Program& p, int slot, float seconds) {
+    double k = K(p);
+    double t = std::min(seconds, kFullSeconds);
+    p.main.ShpIstogramma[slot].height = k * kColumnHeight - k * kTwipsPerSecond * t;
+}
+
+void SetErrorBar(Program& p, int slot, int errors) {
+    Control& bar = p.main.ShpErrori[slot];
+    bar.visible = errors != 0;
+    if (errors <= 0) return;
+    double k = K(p), h = ErrorBarHeight(errors);
+    bar.height = k * h;
+    bar.top = k * (kBaseline - h);
+}
+
+void EnterTrial(Program& p) {
+    ExerciseState& s = p.state;
+    int n = s.CopiaNumeroScelto2, e = s.Errori;
+    float t = ParseAverage(s.TempoMedio).value_or(std::numeric_limits<float>::infinity());
+    const std::string& typed = p.main.TxtNomeAlunno.text;
+    const std::string today = Today(p);
+
+    PaintRow(p, s.Inserimento, colors::Black);
+    s.Inserimento = kRows;
+    for (int i = 1; i <= kRankedRows; ++i)
+        if (RanksAbove(n, e, t, RankingRow(p, i))) {
+            s.Inserimento = i;
+            break;
+        }
+
+    const TrialTexts trial{typed, std::to_string(s.CopiaNumeroScelto2), std::to_string(e),
+                           s.TempoMedio, today};
+    if (s.Inserimento != kRows) {
+        for (int j = kRankedRows; j >= s.Inserimento; --j) SetRankingRow(p, j + 1, RankingRow(p, j));
+        TrialTexts ranked = trial;
+        if (ranked.name.empty()) ranked.name = "???";
+        SetRankingRow(p, s.Inserimento, ranked);
+        PaintRow(p, s.Inserimento, Red);
+    }
+
+    MainWindow& m = p.main;
+    std::optional<float> record = ParseAverage(m.lblTempoRecord.caption);
+    if (!record || t < *record) {
+        m.lblNomeRecord.caption = typed;
+        m.lblTempoRecord.caption = FormatAverage(p, t);
+        m.lblDataRecord.caption = today;
+        // Only beating an existing record is celebrated; the first one just stands.
+        if (record) {
+            s.RecordCompiuto = true;
+            s.lampeggiaRecord = 0;
+            m.ShpFasciaRecord.backColor = m.ShpFasciaRecord.fillColor = colors::White;
+            m.TmrLampeggiaRecord.setEnabled(true);
+        }
+    }
+
+    if (s.NumIsto >= 1 && s.NumIsto <= kSlots) SetHistorySlot(p, s.NumIsto, trial);
+    SetRankingRow(p, 0, trial);
+}
+
+void RebuildHistogram(Program& p) {
+    MainWindow& m = p.main;
+    double k = K(p);
+    for (int i = 1; i <= kSlots; ++i) {
+        TrialTexts slot = HistorySlot(p, i);
+        double cover = kColumnHeight, errTop = kColumnTop, errHeight = kColumnHeight;
+        if (!slot.date.empty()) {
+            float t = std::clamp(ParseAverage(slot.average).value_or(0.0f), 0.0f, kFullSeconds);
+            cover = kColumnHeight - kTwipsPerSecond * t;
+            int e = ParseCount(slot.errors);
+            // Only "1" … "11" select a row of the table; any other text fills the column.
+            if (e >= 1 && e <= 11 && std::to_string(e) == slot.errors) {
+                errHeight = ErrorBarHeight(e);
+                errTop = kBaseline - errHeight;
+            }
+        }
+        m.ShpIstogramma[i].height = k * cover;
+        m.ShpErrori[i].top = k * errTop;
+        m.ShpErrori[i].height = k * errHeight;
+    }
+}
+
+void ClearResults(Program& p) {
+    MainWindow& m = p.main;
+    double k = K(p);
+    for (int row = 1; row <= kRows; ++row) SetRankingRow(p, row, {});
+    for (int i = 1; i <= kSlots; ++i) {
+        SetHistorySlot(p, i, {});
+        m.ShpErrori[i].visible = false;
+        m.ShpErrori[i].top = m.ShpIstogramma[i].top = k * kColumnTop;
+        m.ShpErrori[i].height = m.ShpIstogramma[i].height = k * kColumnHeight;
+    }
+    m.lblNomeRecord.caption.clear();
+    m.lblTempoRecord.caption.clear();
+    m.lblDataRecord.caption.clear();
+    p.state.NumIsto = 0;
+    PaintRow(p, p.state.Inserimento, colors::Black);
+}
+
+void PointSlot(Program& p, int slot) {
+    if (p.state.MouseMove == slot) return;
+    TrialTexts t = HistorySlot(p, slot);
+    if (t.date.empty()) {
+        p.state.MouseMove = 100;
+        SetRankingRow(p, 0, {});
+    } else {
+        p.state.MouseMove = slot;
+        SetRankingRow(p, 0, t);
+    }
+}
+
+void LeaveSlots(Program& p) {
+    if (p.state.MouseMove == 100) return;
+    p.state.MouseMove = 100;
+    SetRankingRow(p, 0, {});
+}
+
+void BlinkRecord(Program& p) {
+    Control& band = p.main.ShpFasciaRecord;
+    if (++p.state.lampeggiaRecord == 17) {
+        p.state.lampeggiaRecord = 0;
+        p.main.TmrLampeggiaRecord.setEnabled(false);
+        return;
+    }
+    band.backColor = band.fillColor = band.backColor == colors::White ? Yellow : colors::White;
+}
+
+void OpenResultsPanel(Program& p) {
+    MainWindow& m = p.main;
+    ui::SetOn(m.lblVisualizza[kDatiButton], m.lblSfondi[kDatiButton], PanelOn);
+    m.FraSpiegazioni[4].visible = true;
+    for (int panel : {6, 7, 8}) m.FraSpiegazioni[panel].visible = false;
+    for (int b : {9, 11}) ui::SetOff(m.lblVisualizza[b], m.lblSfondi[b]);
+    ui::SetOff(m.lblVisualizzaB[13], m.lblSfondiB[13]);
+}
+
+void CloseResultsPanel(Program& p) {
+    MainWindow& m = p.main;
+    ui::SetOff(m.lblVisualizza[kDatiButton], m.lblSfondi[kDatiButton]);
+    m.FraSpiegazioni[4].visible = false;
+    p.state.MouseMove = 100;
+    SetRankingRow(p, 0, {});
+    if (m.lblQuando.visible) {
+        m.lblQuando.visible = false;
+        m.fraLogo.visible = false;
+    }
+}
+
+void InstallResults(Program& p) {
+    FieldRegistry& f = p.fields;
+    f.add("Inserimento", p.state.Inserimento);
+    f.add("RecordCompiuto", p.state.RecordCompiuto);
+    f.add("lampeggiaRecord", p.state.lampeggiaRecord);
+    f.add("NumIsto", p.state.NumIsto);
+    f.add("MouseMove", p.state.MouseMove);
+    // Whether a slot's error bar shows, as the profile stores it.
+    f.addCustom("ErrorBarShown",
+                {1, kSlots, [&p](int i) { return std::string(p.main.ShpErrori[i].visible ? "1" : "0"); },
+                 [&p](int i, const std::string& v) { p.main.ShpErrori[i].visible = v == "1"; }});
+
+    p.hooks.rebuildHistogram = RebuildHistogram;
+    p.hooks.clearResults = ClearResults;
+
+    p.handlers.add("lblVisualizza", "Click", kDatiButton, kDatiButton,
+                   [](Program& prog, const Event&) {
+                       if (ui::IsOn(prog.main.lblVisualizza[kDatiButton]))
+                           CloseResultsPanel(prog);
+                       else
+                           OpenResultsPanel(prog);
+                       if (!prog.state.SilentClicks && sound::ProgramNoisesOn(prog))
+                           sound::PlaySound(prog, sound::players::Click);
+                   });
+    p.handlers.add("lblPassaMouse", "MouseMove", [](Program& prog, const Event& e) {
+        if (e.index >= 1 && e.index <= kSlots) PointSlot(prog, e.index);
+    });
+    p.handlers.add("FraSpiegazioni", "MouseMove", 4, 4,
+                   [](Program& prog, const Event&) { LeaveSlots(prog); });
+    p.handlers.add("TmrLampeggiaRecord", "Timer",
+                   [](Program& prog, const Event&) { BlinkRecord(prog); });
+}
+
+}  // namespace velondo::drill

@@ -1,0 +1,184 @@
+#include "storage/flows.h"
+
+#include <string>
+
+#include "drill/drill.h"
+#include "drill/results.h"
+#include "exercise/accidentals.h"
+#include "exercise/clef.h"
+#include "exercise/panel_look.h"
+#include "exercise/pool.h"
+#include "exercise/range.h"
+#include "sound/sound.h"
+#include "ui/toggle.h"
+
+namespace velondo::storage {
+namespace {
+
+using exercise::kAccidentalsPanel;
+using exercise::kClefPanel;
+using exercise::kNamePanel;
+constexpr int kRangePanel = 2;
+
+constexpr int kHeading = 0;
+constexpr int kOptionText0 = 0;  // lblSpiegazione(1 … 3): the texts of the three options
+constexpr int kNote = 4;
+constexpr int kSquare0 = 4;      // lblSpiegazione(5 … 7): the colour square beside option i
+constexpr int kSignalKey = 41;   // piano sample played as a signal by the flows
+
+constexpr Color kNoisesOnColor = Rgb(255, 192, 192);  // "Rumori del programma" when on
+
+void Show(Program& p, int panel, bool visible) { p.main.FraSpiegazioni[panel].visible = visible; }
+
+void Noise(Program& p, const PlayerRef& player) {
+    if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, player);
+}
+
+void FocusNameBox(Program& p) { p.main.focused = &p.main.TxtNomeAlunno; }
+
+// The square beside the pressed option button (the "Ok" buttons light themselves).
+Control& PressSquare(Program& p, int i) {
+    return i >= 1 && i <= 3 ? p.main.lblSpiegazione[kSquare0 + i] : p.main.lblPulsante[i];
+}
+
+void PressLook(Program& p, int i, bool pressed) {
+    if (i < 0 || i > 4) return;
+    p.main.lblPulsante[i].on = pressed;
+    PressSquare(p, i).backColor = pressed ? colors::Pink : colors::White;
+}
+
+// A panel of the options box that is open is closed with its button.
+void ClosePanel(Program& p, Control& surface, Control& square, int panel) {
+    if (!ui::IsOn(surface)) return;
+    ui::SetOff(surface, square);
+    Show(p, panel, false);
+}
+
+}  // namespace
+
+void RangeOk(Program& p) {
+    auto& s = p.state;
+    p.main.lblVoceOpzioni[0].caption = s.PiuAcuta;
+    p.main.lblVoceOpzioni[1].caption = s.PiuGrave;
+    p.main.lblVoceOpzioni[2].caption =
+        std::to_string(s.EstensioneIntervallo) + exercise::IntervalSuffixField(p);
+    exercise::ConfirmRange(p);
+    exercise::ShowAccidentalChoices(p);
+    Show(p, kAccidentalsPanel, true);
+    Show(p, kRangePanel, false);
+    Noise(p, sound::players::Tic);
+}
+
+void AccidentalsOk(Program& p, bool replayed) {
+    exercise::ConfirmAccidentals(p, replayed);
+    if (!replayed)
+        p.main.lblSpiegazione[exercise::kPanelFiveExplanation].caption =
+            exercise::PanelFiveText(exercise::kMinNotes);
+    Noise(p, sound::players::Tic);
+    Show(p, kNamePanel, true);
+    FocusNameBox(p);
+    Show(p, kAccidentalsPanel, false);
+}
+
+void PractiseCurrentProfile(Program& p) {
+    auto& m = p.main;
+    p.state.PulsantePremuto = 1;
+    drill::ResetExercise(p);
+    // The replayed steps are silent: the option is switched off for them without a click.
+    const bool noises = ui::IsOn(m.lblVisualizzaB[10]);
+    if (noises) ui::SetOff(m.lblVisualizzaB[10], m.lblSfondiB[10]);
+    exercise::RepeatClef(p);
+    RangeOk(p);
+    AccidentalsOk(p, true);
+    drill::CloseResultsPanel(p);
+    ClosePanel(p, m.lblVisualizza[11], m.lblSfondi[11], 7);   // exit question
+    ClosePanel(p, m.lblVisualizzaB[13], m.lblSfondiB[13], 6);  // clef table
+    m.ImgVarie[6].visible = false;
+    if (noises) ui::SetOn(m.lblVisualizzaB[10], m.lblSfondiB[10], kNoisesOnColor);
+
+    m.lblSpiegazione[exercise::kPanelFiveExplanation].caption =
+        exercise::PanelFiveText(exercise::SelectedNoteCount(p));
+    Show(p, kNamePanel, true);
+    FocusNameBox(p);
+    Show(p, kMainPanel, false);
+    Noise(p, sound::Piano(kSignalKey));
+}
+
+void CreateProfile(Program& p) {
+    p.state.PulsantePremuto = 2;
+    StartNewProfile(p);
+}
+
+void StartNewProfile(Program& p) {
+    auto& m = p.main;
+    Noise(p, sound::Piano(kSignalKey));
+    drill::ResetExercise(p);
+    drill::ClearResults(p);
+    // "Esci" stays off until the first line of notes of the new profile is on the staff.
+    m.lblVisualizza[11].enabled = false;
+    m.lblSigle[11].enabled = false;
+    Show(p, kClefPanel, true);
+    Show(p, kMainPanel, false);
+}
+
+void DesignMainPanel(Program& p) {
+    using namespace exercise;
+    auto& m = p.main;
+    constexpr int P = kMainPanel;
+    PanelHeading(p, m.lblSpiegazione[kHeading], P,
+                 "Scegli una delle seguenti opzioni cliccando il pulsante corrispondente:");
+    const char* options[3] = {"Esercitati con l'impostazione corrente",
+                              "Crea una nuova impostazione",
+                              "Carica un'impostazione già salvata"};
+    for (int i = 1; i <= 3; ++i) {
+        double top = 1350 + 900 * (i - 1);
+        Control& square = InPanel(p, m.lblSpiegazione[kSquare0 + i], P, 1560, top + 150, 300, 300);
+        ButtonFace(square);
+        square.caption.clear();
+        ButtonFace(InPanel(p, m.lblPulsante[i], P, 2010, top + 75, 450, 450), 14);
+        m.lblPulsante[i].caption = std::to_string(i);
+        PanelText(p, m.lblSpiegazione[kOptionText0 + i], P, 2700, top + 110, 11000, 420,
+                  options[i - 1], 14, true);
+    }
+    Control& note = PanelText(
+        p, m.lblSpiegazione[kNote], P, 1500, 4200, 12000, 1400,
+        "Velondo ti permette di creare tutte le impostazioni che desideri: una volta salvate, "
+        "queste saranno in ogni momento disponibili senza doverle più ricreare. I dati "
+        "dell'impostazione corrente sono riportati in alto a sinistra, e corrispondono sempre a "
+        "quelli dell'ultimo esercizio svolto: in ogni impostazione sono compresi anche i "
+        "relativi istogrammi e i dati di classifica.",
+        12);
+    note.italic = true;
+}
+
+void InstallFlows(Program& p) {
+    auto& h = p.handlers;
+    h.add("lblPulsante", "Click", [](Program& prog, const Event& e) {
+        switch (e.index) {
+            case 0: RangeOk(prog); break;
+            case 1: PractiseCurrentProfile(prog); break;
+            case 2: CreateProfile(prog); break;
+            case 4: AccidentalsOk(prog); break;
+            default: break;  // loading a saved profile comes with the profile files
+        }
+    });
+    h.add("lblPulsante", "MouseDown",
+          [](Program& prog, const Event& e) { PressLook(prog, e.index, true); });
+    h.add("lblPulsante", "MouseUp",
+          [](Program& prog, const Event& e) { PressLook(prog, e.index, false); });
+    // The hidden command of the accidentals panel, and Enter on the clef and accidentals
+    // panels (the range panel's twin command does nothing).
+    h.add("cmdPulsante4", "Click", [](Program& prog, const Event&) { AccidentalsOk(prog); });
+    h.add("cmdPulsante0", "Click", [](Program&, const Event&) {});
+    h.add("frmVelondo7Principale2", "KeyDown", [](Program& prog, const Event& e) {
+        if (e.keyCode != 13) return;
+        if (prog.main.FraSpiegazioni[kClefPanel].visible)
+            prog.call("Command4", "Click");
+        else if (prog.main.FraSpiegazioni[kAccidentalsPanel].visible)
+            prog.call("cmdPulsante4", "Click");
+    });
+    p.fields.add("PulsantePremuto", p.state.PulsantePremuto);
+    p.fields.add("NomeFile", p.state.NomeFile);
+}
+
+}  // namespace velondo::storage

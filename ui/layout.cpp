@@ -1,0 +1,480 @@
+#include "ui/layout.h"
+
+#include <array>
+#include <string_view>
+
+#include "ui/keyboard.h"
+#include "ui/toggle.h"
+
+namespace velondo::ui {
+
+namespace {
+
+constexpr Color kReference = Rgb(192, 0, 192);  // reference lines and their words
+constexpr Color kHighlight = Rgb(0, 192, 0);
+constexpr Color kDarkRed = Rgb(192, 0, 0);
+
+struct Rect {
+    double left, top, width, height;
+};
+
+// --- top panel ------------------------------------------------------------
+constexpr Rect kTopPanel{60, 105, 15240, 2070};
+constexpr Rect kRangeBox{210, 210, 1170, 1695};
+constexpr Rect kSummaryBox{1470, 210, 4320, 1695};
+constexpr Rect kLogoBox{5880, 210, 3585, 1695};
+constexpr Rect kOptionsBox{9555, 210, 4320, 1695};
+constexpr Rect kOptionsColumn{13965, 210, 1170, 1680};
+
+// Settings summary: captions in two columns, each value beside its caption.
+struct SummaryRow {
+    const char* caption;
+    double left, top, captionWidth, valueWidth;
+};
+constexpr double kSummaryRowHeight = 255;
+constexpr std::array<SummaryRow, 11> kSummary = {{
+    {"Nota più acuta:", 1560, 600, 1290, 900},
+    {"Nota più grave:", 1560, 855, 1290, 900},
+    {"Intervallo:", 1560, 1110, 1290, 900},
+    {"Chiave:", 1560, 1365, 1290, 1200},
+    {"", 1560, 1620, 0, 0},  // no caption: its value is not used
+    {"Note differenti:", 1560, 1620, 1290, 900},
+    {"Naturali:", 3960, 600, 1140, 540},
+    {"Diesis:", 3960, 855, 1140, 540},
+    {"Bemolli:", 3960, 1110, 1140, 540},
+    {"Doppi Diesis:", 3960, 1365, 1140, 540},
+    {"Doppi Bemolli:", 3960, 1620, 1140, 540},
+}};
+
+constexpr std::array<const char*, 3> kCredits = {
+    "Velondo 7 · le note in sette chiavi",
+    "Violino, Soprano, Mezzosoprano, Contralto,",
+    "Tenore, Baritono e Basso",
+};
+
+// --- options box: the buttons not drawn by the keyboard's name buttons ------------------
+enum class Family { Visualizza, VisualizzaB, Save };
+struct OptionButton {
+    Family family;
+    int index;
+    double left, top;
+    bool wide;  // right-column button
+    const char* caption;
+    Color captionColor;
+    double fontSize;
+    const char* toolTip;
+    Color onColor;
+    bool onAtDesign;
+};
+constexpr double kRow1 = 315, kRow2 = 840, kRow3 = 1365;
+constexpr double kSmall = 435, kWide = 960, kButtonHeight = 435;
+constexpr Color kPanelOn = Rgb(255, 128, 128);
+constexpr Color kKeysOn = Rgb(192, 255, 192);
+constexpr Color kSoundOn = Rgb(255, 192, 192);
+constexpr Color kLineOn = Rgb(255, 192, 255);
+constexpr Color kStaffOn = Rgb(253, 247, 215);
+constexpr Color kSaveOn = Rgb(255, 224, 192);
+constexpr std::array<OptionButton, 16> kOptionButtons = {{
+    {Family::VisualizzaB, 3, 9870, kRow1, false, "\u2261", kReference, 12,
+     "Linea di riferimento nel pentagramma", kLineOn, true},
+    {Family::VisualizzaB, 4, 10412, kRow1, false, "\u2503", kReference, 12,
+     "Linea di riferimento nella tastiera", kLineOn, true},
+    {Family::VisualizzaB, 5, 10954, kRow1, false, "\U0001D100", colors::Black, 14,
+     "Stanghette di misura", kStaffOn, true},
+    {Family::VisualizzaB, 6, 11496, kRow1, false, "\u25AD", colors::Black, 12,
+     "Indicatori di posizione", kStaffOn, true},
+    {Family::Save, 0, 12038, kRow1, false, "SA", colors::Black, 8.25,
+     "Salva impostazioni in automatico", kSaveOn, false},
+    {Family::Save, 1, 12580, kRow1, false, "ScN", colors::Black, 8.25,
+     "Salva impostazioni con nome", kSaveOn, true},
+    {Family::VisualizzaB, 13, 14070, kRow1, true, "Note", colors::Black, 9.75,
+     "Pannello di riepilogo note", kPanelOn, false},
+    {Family::VisualizzaB, 8, 9870, kRow2, false, "\u21E9", Rgb(0, 128, 0), 12,
+     "Simulazione movimento tasti", kKeysOn, true},
+    {Family::VisualizzaB, 7, 10412, kRow2, false, "\u25CF", Rgb(0, 160, 0), 12,
+     "Tasti evidenziati solo in pressione", kKeysOn, false},
+    {Family::VisualizzaB, 9, 10954, kRow2, false, "\u25C9", Rgb(0, 160, 0), 12,
+     "Tasti evidenziati anche nel rilascio", kKeysOn, true},
+    {Family::VisualizzaB, 10, 12038, kRow2, false, "\u266A", Rgb(128, 0, 0), 12,
+     "Rumori del programma", kSoundOn, true},
+    {Family::VisualizzaB, 11, 12580, kRow2, false, "\u266B", Rgb(128, 0, 0), 12,
+     "Suoni della tastiera", kSoundOn, true},
+    {Family::VisualizzaB, 12, 13125, kRow2, false, "!", Rgb(128, 0, 0), 12,
+     "Voce che segnala l'errore", kSoundOn, true},
+    {Family::Visualizza, 10, 14070, kRow2, true, "Dati", colors::Black, 9.75,
+     "Pannello Classifica, Record e Istogrammi", kPanelOn, false},
+    {Family::Visualizza, 11, 14070, kRow3, true, "Esci", colors::Black, 9.75, "Esci da Velondo",
+     kPanelOn, false},
+    // Hidden as designed: nothing shows the help button.
+    {Family::Visualizza, 9, 13755, 1890, true, "Help", colors::Black, 9.75, "", kPanelOn, false},
+}};
+
+struct ButtonLayers {
+    Control& square;
+    Control& caption;
+    Control& surface;
+};
+ButtonLayers Layers(MainWindow& m, const OptionButton& b) {
+    switch (b.family) {
+        case Family::Visualizza:
+            return {m.lblSfondi[b.index], m.lblSigle[b.index], m.lblVisualizza[b.index]};
+        case Family::VisualizzaB:
+            return {m.lblSfondiB[b.index], m.lblSigleB[b.index], m.lblVisualizzaB[b.index]};
+        case Family::Save:
+            break;
+    }
+    return {m.lblSfondoSave[b.index], m.lblScrittaSave[b.index], m.lblSave[b.index]};
+}
+
+// Caption of a button, set a little below the top so that one line of text sits in the middle.
+double CaptionOffset(double fontSize) {
+    const double lineTwips = fontSize * 20 * 1.15;
+    return (kButtonHeight - lineTwips) / 2;
+}
+
+void DesignOptionButton(MainWindow& m, const OptionButton& b) {
+    ButtonLayers l = Layers(m, b);
+    const double width = b.wide ? kWide : kSmall;
+    l.square.move(b.left, b.top, width, kButtonHeight);
+    l.square.opaque = true;
+    const double offset = CaptionOffset(b.fontSize);
+    l.caption.move(b.left, b.top + offset, width, kButtonHeight - offset);
+    l.caption.opaque = false;
+    l.caption.caption = b.caption;
+    l.caption.foreColor = b.captionColor;
+    l.caption.fontSize = b.fontSize;
+    l.caption.bold = true;
+    l.caption.align = Align::Center;
+    l.surface.move(b.left, b.top, width, kButtonHeight);
+    l.surface.opaque = false;
+    l.surface.border = true;
+    l.surface.toolTip = b.toolTip;
+    SetToggle(l.surface, l.square, b.onAtDesign, b.onColor);
+}
+
+void DesignOptionsBox(MainWindow& m) {
+    for (const OptionButton& b : kOptionButtons) DesignOptionButton(m, b);
+    for (Control* c : {&m.lblSfondi[9], &m.lblSigle[9], &m.lblVisualizza[9]}) c->visible = false;
+    // The print button is an action, never on: one label with its own white square.
+    Control& print = m.lblPrint;
+    print.move(13125, kRow1, kSmall, kButtonHeight);
+    print.opaque = true;
+    print.backColor = colors::White;
+    print.border = true;
+    print.caption = "\u2399";
+    print.fontSize = 14;
+    print.align = Align::Center;
+    print.toolTip = "Stampa Classifica, Record e Dati Istogrammi";
+}
+
+// --- the window, top panel, logo --------------------------------------------------------
+void Box(Control& c, const Rect& r, Color fill, int borderWidth) {
+    c.move(r.left, r.top, r.width, r.height);
+    c.filled = true;
+    c.fillColor = fill;
+    c.backColor = fill;
+    c.border = borderWidth > 0;
+    c.borderWidth = borderWidth > 0 ? borderWidth : 1;
+    c.borderColor = colors::Black;
+}
+
+void DesignTopPanel(MainWindow& m) {
+    Box(m.ShpPannelloAlto, kTopPanel, colors::PanelGrey, 2);
+    Box(m.ShpRiquadroEstensione, kRangeBox, colors::White, 1);
+    Box(m.ShpRiquadroRiepilogo, kSummaryBox, colors::White, 1);
+    Box(m.ShpRiquadroLogo, kLogoBox, colors::Cream, 1);
+    Box(m.ShpRiquadroOpzioni, kOptionsBox, colors::WindowBack, 1);
+    Box(m.ShpRiquadroOpzioniDestra, kOptionsColumn, colors::WindowBack, 1);
+
+    m.ImgChiavePiccola.move(525, 630, 330, 855);
+
+    for (int i = 0; i <= 10; ++i) {
+        const SummaryRow& r = kSummary[static_cast<size_t>(i)];
+        Control& caption = m.lblOpzioni[i];
+        caption.move(r.left, r.top, r.captionWidth, kSummaryRowHeight);
+        caption.caption = r.caption;
+        caption.fontSize = 9;
+        caption.visible = i != 4;
+        Control& value = m.lblVoceOpzioni[i];
+        value.move(r.left + r.captionWidth, r.top, r.valueWidth, kSummaryRowHeight);
+        value.fontSize = 9;
+        value.bold = true;
+        value.visible = i != 4;
+    }
+    Control& title = m.lblVoceOpzioni[11];
+    title.move(kSummaryBox.left + 60, 270, kSummaryBox.width - 120, 285);
+    title.fontSize = 9.75;
+    title.bold = true;
+    title.foreColor = kDarkRed;
+    title.align = Align::Center;
+
+    m.ImgVarie[6].move(6390, 255, 2565, 1065);
+    for (int i = 0; i < 3; ++i) {
+        Control& line = m.lblTitolo[i];
+        line.move(kLogoBox.left + 60, 1335 + 180.0 * i, kLogoBox.width - 120, 180);
+        line.caption = kCredits[static_cast<size_t>(i)];
+        line.fontSize = 7.5;
+        line.italic = i > 0;
+        line.foreColor = Rgb(80, 60, 40);
+        line.align = Align::Center;
+    }
+}
+
+// --- staff area ---------------------------------------------------------------------------
+constexpr Rect kStaffArea{60, 1995, 15240, 6315};
+constexpr double kSlotStep = 1050;
+constexpr std::array<double, 13> kHighlightLeft = {1215, 2260, 3310, 4360, 5410, 6460, 7510,
+                                                   8565, 9610, 10650, 11710, 12750, 13815};
+constexpr double kStaffTop = 4410, kLineSpacing = 315, kStaffHeight = 1275;
+constexpr double kStaffLeft = 210, kStaffRight = 15030;
+// The clef's reference line by clef: the staff line it stands on, from the bottom.
+constexpr std::array<int, 8> kClefLine = {0, 2, 1, 2, 3, 4, 3, 4};
+
+void Line(Control& c, double left, double top, double width, double height, int thickness,
+          Color colour) {
+    c.move(left, top, width, height);
+    c.borderWidth = thickness;
+    c.borderColor = colour;
+}
+
+void DesignStaff(Program& p) {
+    MainWindow& m = p.main;
+    Box(m.ShpPentagrammaGrande, kStaffArea, colors::White, 2);
+    m.ImgChiave.move(315, 3780, 780, 2535);
+
+    for (int s = 1; s <= 13; ++s) {
+        m.ImgNota[s].move(1260 + kSlotStep * (s - 1), 2205, 960, 5685);
+        m.ImgNota[s].visible = false;
+
+        Control& frame = m.ShpEvidenzia[s];
+        frame.move(kHighlightLeft[static_cast<size_t>(s - 1)], 2205, 1065, 5790);
+        frame.filled = false;
+        frame.border = true;
+        frame.borderWidth = 4;
+        frame.borderColor = kHighlight;
+        frame.visible = false;
+
+        Control& name = m.lblNomeNota[s];
+        name.move(1365 + kSlotStep * (s - 1), 7800, 750, 330);
+        name.opaque = true;
+        name.backColor = colors::Cream;
+        name.border = true;
+        name.bold = true;
+        name.fontSize = 11.25;
+        name.align = Align::Center;
+    }
+    // Lines counted from the bottom, like the clefs' reference lines.
+    for (int n = 1; n <= 5; ++n)
+        Line(m.LinRigo[n], kStaffLeft, kStaffTop + kLineSpacing * (5 - n),
+             kStaffRight - kStaffLeft, 0, 2, colors::Black);
+    Line(m.LinFine[1], 210, kStaffTop, 0, kStaffHeight, 2, colors::Black);
+    Line(m.LinFine[2], 14870, kStaffTop, 0, kStaffHeight, 2, colors::Black);
+    Line(m.LinFine[3], 15015, kStaffTop, 0, kStaffHeight, 6, colors::Black);
+    for (int b = 1; b <= 12; ++b)
+        Line(m.ShpBattute[b], 2265 + kSlotStep * (b - 1), kStaffTop, 0, kStaffHeight, 2,
+             colors::Black);
+
+    const size_t clef = p.state.ChiaveScelta.size() == 1 && p.state.ChiaveScelta[0] >= '1' &&
+                                p.state.ChiaveScelta[0] <= '7'
+                            ? static_cast<size_t>(p.state.ChiaveScelta[0] - '0')
+                            : 0;
+    for (int n = 1; n <= 4; ++n) {
+        Line(m.ShpLineaNota[n], kStaffLeft, kStaffTop + kLineSpacing * (5 - n),
+             kStaffRight - kStaffLeft, 0, 2, kReference);
+        m.ShpLineaNota[n].visible = kClefLine[clef] == n;
+    }
+    const std::array<const char*, 2> words = {"Linea", "del"};
+    for (int i = 0; i <= 1; ++i) {
+        Control& w = m.lblLineaDel[i];
+        w.move(295, 6480 + 195.0 * i, 820, 210);
+        w.caption = words[static_cast<size_t>(i)];
+        w.foreColor = kReference;
+        w.fontSize = 9;
+        w.align = Align::Center;
+        w.keepsFontOnScale = true;
+    }
+    Control& tono = m.lblTonoChiave;
+    tono.move(295, 6870, 820, 300);
+    tono.caption = p.state.TonoChiave;
+    tono.foreColor = kReference;
+    tono.bold = true;
+    tono.fontSize = 12;
+    tono.align = Align::Center;
+
+    Line(m.ShpCollegamento, 1680, 7985, 14400 - 1680, 0, 1, colors::Black);
+}
+
+// --- keyboard band ------------------------------------------------------------------------
+// Keyboard reference markers: DO, FA and SOL of each octave (markers 0, 3, … are the DOs).
+constexpr std::array<int, 3> kMarkerKey = {1, 6, 8};
+
+void DesignKeyboardBand(MainWindow& m) {
+    Box(m.ShpStriscia, {60, 8295, 15240, 750}, colors::PanelGrey, 0);
+    for (int k = 1; k <= 49; ++k) {
+        m.ShpTasto[k].move(KeyLeft(k), KeyTop(), KeyWidth(k), KeyHeight(k));
+        m.lblTasto[k].move(KeyLeft(k), KeyTop(), KeyWidth(k), KeyHeight(k));
+    }
+    m.lblTasto[0].visible = false;
+    for (int i = 0; i <= 12; ++i) {
+        const int key = kMarkerKey[static_cast<size_t>(i % 3)] + 12 * (i / 3);
+        Line(m.ShpVerticale[i], KeyLeft(key) + KeyWidth(key) / 2, 8295, 0, 735, 2, kReference);
+        m.ShpVerticale[i].z = 2;
+        m.ShpVerticale[i].visible = false;
+    }
+}
+
+// --- panels ------------------------------------------------------------------------------
+constexpr double kPanelWidth = 15030, kPanelHeight = 6110;
+
+void DesignPanels(MainWindow& m) {
+    for (int i = 0; i <= 9; ++i) {
+        Control& f = m.FraSpiegazioni[i];
+        if (i < 9)
+            f.move(165, 2100, kPanelWidth, kPanelHeight);
+        else
+            f.move(2843, 3570, 9675, 2955);
+        f.opaque = true;
+        f.backColor = i >= 8 ? colors::Pink : colors::Cream;
+        f.border = true;
+        f.visible = false;
+    }
+    Control& logo = m.fraLogo;
+    logo.move(kLogoBox.left, kLogoBox.top, kLogoBox.width, kLogoBox.height);
+    logo.opaque = true;
+    logo.backColor = colors::Cream;
+    logo.border = true;
+    logo.visible = false;
+    struct Message {
+        Control& label;
+        Rect r;
+        double fontSize;
+        Color colour;
+    };
+    for (Message msg : {Message{m.lblStoScrivendo, {105, 420, 3375, 855}, 12, kDarkRed},
+                        Message{m.lblContDown, {105, 165, 3375, 1365}, 48, Rgb(255, 0, 0)},
+                        Message{m.lblClicca, {105, 255, 3375, 1185}, 11.25, colors::Black},
+                        Message{m.lblQuando, {105, 420, 3375, 855}, 11.25, Rgb(0, 0, 192)},
+                        Message{m.lblFineProva, {105, 420, 3375, 855}, 12, kDarkRed}}) {
+        Control& c = msg.label;
+        c.parent = &m.fraLogo;
+        c.move(msg.r.left, msg.r.top, msg.r.width, msg.r.height);
+        c.fontSize = msg.fontSize;
+        c.foreColor = msg.colour;
+        c.bold = true;
+        c.align = Align::Center;
+        c.visible = false;
+    }
+    m.lblStoScrivendo.caption = "Sto componendo le note: un attimo di pazienza...";
+    m.lblQuando.caption = "Quando sei pronto per iniziare un'altra prova premi il tasto INVIO";
+    m.FraStampa.visible = false;
+    m.fraPreparaStampa.visible = false;
+}
+
+// Panel 7: the exit question, "Sì" and "No" over white squares, the farewell in their place.
+void DesignExitPanel(MainWindow& m) {
+    Control& panel = m.FraSpiegazioni[7];
+    Control& question = m.lblVarie[12];
+    question.parent = &panel;
+    question.move(210, 420, 14610, 540);
+    question.caption = "Vuoi davvero uscire da Velondo?";
+    question.bold = question.italic = true;
+    question.fontSize = 20.25;
+    question.border = true;
+    question.align = Align::Center;
+
+    const std::array<const char*, 2> answers = {"Sì", "No"};
+    for (int i = 0; i <= 1; ++i) {
+        const Rect r{4965 + 3900.0 * i, 2400, 1200, 600};
+        Control& square = m.lblSfondoVuoiUscire[i];
+        square.parent = &panel;
+        square.move(r.left, r.top, r.width, r.height);
+        square.opaque = true;
+        square.backColor = colors::White;
+        Control& button = m.lblVuoiUscire[i];
+        button.parent = &panel;
+        button.move(r.left, r.top + 90, r.width, r.height - 90);
+        button.caption = answers[static_cast<size_t>(i)];
+        button.bold = true;
+        button.fontSize = 15.75;
+        button.align = Align::Center;
+        button.border = true;
+        button.on = false;
+    }
+    Control& farewell = m.lblVarie[13];
+    farewell.parent = &panel;
+    farewell.move(210, 2250, 14610, 900);
+    farewell.bold = farewell.italic = true;
+    farewell.fontSize = 36;
+    farewell.foreColor = kDarkRed;
+    farewell.align = Align::Center;
+    farewell.visible = false;
+}
+
+// The state tables of the window are labels nobody sees.
+void HideStateHolders(MainWindow& m) {
+    for (ControlArray* a :
+         {&m.lblNaturali, &m.lblDiesis, &m.lblBemolli, &m.lblDDiesis, &m.lblDBemolli,
+          &m.lblScegliNome})
+        for (int i = a->lo(); i <= a->hi(); ++i) (*a)[i].visible = false;
+}
+
+bool IsStateHolder(const Control& c) {
+    for (std::string_view n : {"lblNaturali", "lblDiesis", "lblBemolli", "lblDDiesis",
+                               "lblDBemolli", "lblScegliNome"})
+        if (c.index >= 0 && c.name == n) return true;
+    return false;
+}
+
+bool CarriesText(const Control& c) {
+    return c.kind == ControlKind::Label || c.kind == ControlKind::TextBox ||
+           c.kind == ControlKind::ListBox;
+}
+
+}  // namespace
+
+void DesignLayout(Program& p) {
+    MainWindow& m = p.main;
+    Control& w = m.frmVelondo7Principale2;
+    w.move(0, 0, kDesignWidth, kDesignHeight);
+    w.backColor = colors::WindowBack;
+    w.caption = "Velondo 7";
+    w.visible = false;
+
+    HideStateHolders(m);
+    DesignTopPanel(m);
+    DesignOptionsBox(m);
+    DesignStaff(p);
+    DesignKeyboardBand(m);
+    DesignPanels(m);
+    DesignExitPanel(m);
+    // The help panel's list and text keep their design size in a stretched window.
+    m.lstGuida.keepsGeometryOnScale = true;
+    m.lstGuida.keepsFontOnScale = true;
+    m.TxtGuida.keepsGeometryOnScale = true;
+    m.TxtGuida.keepsFontOnScale = true;
+}
+
+void ScaleLayout(Program& p) {
+    const ScreenSize screen = p.ports.screen->size();
+    ScaleFactors& s = p.scale;
+    s.fy = screen.height / kDesignHeight;
+    s.fx = screen.width / kDesignWidth;
+    s.ff = screen.width / 15600;  // fonts grow a little less than widths
+    s.scaled = true;
+
+    Control& w = p.main.frmVelondo7Principale2;
+    w.height *= s.fy;
+    w.width *= s.fx;
+    w.top *= s.fy;
+    w.left *= s.fx;
+    for (Control* c : p.main.registry.all()) {
+        if (c == &w || IsStateHolder(*c) || c->keepsGeometryOnScale) continue;
+        c->height *= s.fy;
+        c->width *= s.fx;
+        c->top *= s.fy;
+        c->left *= s.fx;
+        if (CarriesText(*c) && !c->keepsFontOnScale) c->fontSize *= s.ff;
+    }
+}
+
+}  // namespace velondo::ui

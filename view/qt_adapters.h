@@ -1,0 +1,70 @@
+#pragma once
+// Ports served by Qt: the window timers, the screen, the number format, file dialogs and
+// the printer.
+#include <QObject>
+#include <functional>
+#include <map>
+
+#include "core/program.h"
+
+class QTimer;
+class QWidget;
+
+namespace velondo::view {
+
+// Keeps handlers from overlapping: a timer that comes due while a handler runs (a dialog's
+// own event loop, for instance) waits until that handler has finished.
+struct EventGate {
+    int busy = 0;
+    std::function<void()> afterEvent;  // repaint, quit when the program is over
+    // Runs fn as one event of the program.
+    void run(const std::function<void()>& fn);
+};
+
+class QtTimers : public QObject, public TimerPort {
+    Q_OBJECT
+public:
+    explicit QtTimers(EventGate& gate) : gate_(gate) {}
+    void attach(Program& program) { program_ = &program; }
+    void timerChanged(Timer& timer) override;
+
+private:
+    void fire(Timer& timer);
+    EventGate& gate_;
+    Program* program_ = nullptr;
+    std::map<Timer*, QTimer*> timers_;
+};
+
+class QtScreen : public ScreenPort {
+public:
+    ScreenSize size() const override;
+};
+
+class QtLocale : public LocalePort {
+public:
+    NumberFormat numberFormat() const override;
+};
+
+class QtDialogs : public DialogPort {
+public:
+    void setParent(QWidget* parent) { parent_ = parent; }
+    std::optional<std::string> openFile(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+
+private:
+    QWidget* parent_ = nullptr;
+};
+
+class QtPrinter : public PrinterPort {
+public:
+    void setWindow(QWidget* window) { window_ = window; }
+    void printWindow() override;
+
+private:
+    QWidget* window_ = nullptr;
+};
+
+// "File di testo (*.txt)|*.txt" (description|pattern pairs) as a Qt filter.
+QString QtFilter(const std::string& filter);
+
+}  // namespace velondo::view

@@ -1,0 +1,88 @@
+#include "view/view_host.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include "view/main_view.h"
+
+namespace velondo::view {
+
+struct ViewHost::Impl {
+    explicit Impl(Program& p) : program(p), views(p, gate) {
+        gate.afterEvent = [this] { views.sync(); };
+    }
+    // The window the driver talks to: the main one once it is loaded.
+    ModelView& target() { return program.mainLoaded ? views.main : views.splash; }
+    QWidget* focusTarget() {
+        if (QWidget* w = views.main.focusWidget()) return w;
+        for (QLineEdit* line : views.main.findChildren<QLineEdit*>())
+            if (line->isVisible()) return line;
+        return nullptr;
+    }
+
+    Program& program;
+    EventGate gate;
+    ProgramViews views;
+};
+
+ViewHost::ViewHost(Program& program) : impl_(std::make_unique<Impl>(program)) {}
+ViewHost::~ViewHost() = default;
+
+void ViewHost::sync() {
+    impl_->views.sync();
+    QCoreApplication::processEvents();
+}
+
+bool ViewHost::shot(const std::string& pngPath) {
+    sync();
+    ModelView& view = impl_->target();
+    QImage image(view.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    view.render(&image);
+    return image.save(QString::fromStdString(pngPath), "PNG");
+}
+
+void ViewHost::mouse(MouseAction action, int x, int y) {
+    sync();
+    ModelView& view = impl_->target();
+    const QPoint at(x, y);
+    QWidget* w = view.childAt(at);
+    if (!w || !w->isVisible()) w = &view;
+    const QPointF local = w->mapFrom(&view, at);
+    const QPointF global = view.mapToGlobal(at);
+    auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent e(type, local, global, button, held, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    switch (action) {
+        case MouseAction::Press: send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton); break;
+        case MouseAction::Release: send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton); break;
+        case MouseAction::Move: send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton); break;
+        case MouseAction::Click:
+            send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+            send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+            break;
+    }
+    sync();
+}
+
+void ViewHost::type(const std::string& utf8) {
+    sync();
+    for (QChar ch : QString::fromUtf8(utf8)) {
+        QWidget* w = impl_->focusTarget();
+        if (!w) break;
+        const bool enter = ch == '\n';
+        const int key = enter ? int(Qt::Key_Return) : int(ch.toUpper().unicode());
+        const QString text = enter ? QString("\r") : QString(ch);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(w, &release);
+        sync();
+    }
+}
+
+}  // namespace velondo::view

@@ -6,6 +6,7 @@
 
 #include "core/color.h"
 #include "notation/notation.h"
+#include "ui/keyboard.h"
 
 namespace velondo::exercise {
 
@@ -19,11 +20,11 @@ struct SpellingClassInfo {
 };
 
 inline constexpr std::array<SpellingClassInfo, kClasses> kClassInfo{{
-    {"Naturali", "Velondo7/Grafica/16.gif", colors::Black, 1},
-    {"Diesis", "Velondo7/Grafica/16di.gif", Rgb(255, 0, 0), 2},
-    {"Bemolli", "Velondo7/Grafica/16be.gif", Rgb(0, 0, 255), 4},
-    {"Doppi Diesis", "Velondo7/Grafica/16dd.gif", Rgb(255, 128, 0), 8},
-    {"Doppi Bemolli", "Velondo7/Grafica/16db.gif", Rgb(0, 128, 128), 16},
+    {"Naturali", "Velondo7/Grafica/16.gif", ui::classcolor::Natural, 1},
+    {"Diesis", "Velondo7/Grafica/16di.gif", ui::classcolor::Sharp, 2},
+    {"Bemolli", "Velondo7/Grafica/16be.gif", ui::classcolor::Flat, 4},
+    {"Doppi Diesis", "Velondo7/Grafica/16dd.gif", ui::classcolor::DoubleSharp, 8},
+    {"Doppi Bemolli", "Velondo7/Grafica/16db.gif", ui::classcolor::DoubleFlat, 16},
 }};
 
 inline const SpellingClassInfo& ClassInfo(int i) { return kClassInfo[static_cast<size_t>(i - 1)]; }
@@ -34,10 +35,6 @@ inline ControlArray& ClassTable(Program& p, int i) {
 }
 
 // Range marks, as the spelling tables keep them in their background colour.
-namespace marks {
-constexpr Color None = Rgb(255, 255, 255);
-constexpr Color InRange = Rgb(255, 255, 192);
-constexpr Color Selected = Rgb(255, 255, 0);
-}  // namespace marks
+namespace marks = ui::rangemark;
 
 }  // namespace velondo::exercise

@@ -21,6 +21,15 @@ constexpr Color InRange = Rgb(255, 255, 192);   // 12648447
 constexpr Color Selected = Rgb(255, 255, 0);    // 65535: the note enters the pool
 }  // namespace rangemark
 
+// Text colour of each spelling class: the name rows and the note sequence.
+namespace classcolor {
+constexpr Color Natural = Rgb(0, 0, 0);
+constexpr Color Sharp = Rgb(255, 0, 0);
+constexpr Color Flat = Rgb(0, 0, 255);
+constexpr Color DoubleSharp = Rgb(255, 128, 0);
+constexpr Color DoubleFlat = Rgb(0, 128, 128);
+}  // namespace classcolor
+
 // Stacking of the name rows: over the key bodies, under the click surfaces.
 constexpr int kZNames = 2;
 

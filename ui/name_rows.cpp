@@ -22,11 +22,11 @@ struct RowDesign {
 // Sharps and double sharps stand above a white key's natural, flats below it; on a black
 // key the names stand in the grey strip, double accidentals on top.
 constexpr std::array<RowDesign, kNameRows> kRows = {{
-    {&MainWindow::lblNaturaliT, &MainWindow::lblNaturali, 1, Rgb(0, 0, 0), 10815, 0},
-    {&MainWindow::lblDiesisT, &MainWindow::lblDiesis, 2, Rgb(255, 0, 0), 10500, 8550},
-    {&MainWindow::lblBemolliT, &MainWindow::lblBemolli, 4, Rgb(0, 0, 255), 11130, 8760},
-    {&MainWindow::lblDDiesisT, &MainWindow::lblDDiesis, 8, Rgb(255, 128, 0), 10500, 8340},
-    {&MainWindow::lblDBemolliT, &MainWindow::lblDBemolli, 16, Rgb(0, 128, 128), 11130, 8340},
+    {&MainWindow::lblNaturaliT, &MainWindow::lblNaturali, 1, classcolor::Natural, 10815, 0},
+    {&MainWindow::lblDiesisT, &MainWindow::lblDiesis, 2, classcolor::Sharp, 10500, 8550},
+    {&MainWindow::lblBemolliT, &MainWindow::lblBemolli, 4, classcolor::Flat, 11130, 8760},
+    {&MainWindow::lblDDiesisT, &MainWindow::lblDDiesis, 8, classcolor::DoubleSharp, 10500, 8340},
+    {&MainWindow::lblDBemolliT, &MainWindow::lblDBemolli, 16, classcolor::DoubleFlat, 11130, 8340},
 }};
 constexpr double kNameWidth = 540, kNameHeight = 330, kBlackNameShift = 105;
 

@@ -1,5 +1,6 @@
 // Velondo: the program. Qt draws the windows and runs the timers; SDL2_mixer plays.
 #include <QApplication>
+#include <cstdlib>
 
 #include "app/wiring.h"
 #include "core/system_adapters.h"
@@ -10,6 +11,9 @@
 using namespace velondo;
 
 int main(int argc, char** argv) {
+    // SDL would otherwise catch SIGTERM for an event queue nobody reads: the program must
+    // still end when the session asks it to.
+    ::setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velondo");
 

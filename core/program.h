@@ -17,7 +17,8 @@ struct ScaleFactors {
     bool scaled = false;
 };
 
-// Calls from a lower subsystem into one installed above it (set by that subsystem's
+// Calls from a lower subsystem into one installed above it, and the steps of the fixed
+// start-up and exit sequences, each supplied by the subsystem that owns it (set by its
 // Install). An empty hook does nothing: its step comes with a later subsystem.
 struct Hooks {
     std::function<void(Program&)> saveAfterTrial;  // storage: after a trial's results are in
@@ -27,8 +28,6 @@ struct Hooks {
     std::function<void(Program&)> readStudentName;
     std::function<void(Program&)> writeSmallStateFiles;  // options, sound switch, name
     std::function<void(Program&)> rebuildHistogram;
-    std::function<void(Program&)> resetExercise;  // drill: clears the drill display and pool
-    std::function<void(Program&)> clearResults;   // drill: empties the results board
     std::function<void(Program&)> loadSounds;            // piano samples, then effects
     std::function<void(Program&)> farewell;  // app: the exit's goodbye, once the save prompt is answered
     // storage: the save prompt the exit opens for unsaved results (sets the message, shows panel 9)

@@ -22,7 +22,6 @@ void Install(Program& p) {
     f.add("ProvaInCorso", s.ProvaInCorso);
     f.add("TempoMedio", s.TempoMedio);
 
-    p.hooks.resetExercise = ResetExercise;
 
     HandlerTable& h = p.handlers;
     h.add("TxtNomeAlunno", "KeyDown",

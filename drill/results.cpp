@@ -278,7 +278,6 @@ void InstallResults(Program& p) {
                  [&p](int i, const std::string& v) { p.main.ShpErrori[i].visible = v == "1"; }});
 
     p.hooks.rebuildHistogram = RebuildHistogram;
-    p.hooks.clearResults = ClearResults;
 
     p.handlers.add("lblVisualizza", "Click", kDatiButton, kDatiButton,
                    [](Program& prog, const Event&) {

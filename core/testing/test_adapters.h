@@ -63,6 +63,7 @@ public:
     std::vector<std::string> takeLog() { return std::exchange(log_, {}); }
     const std::vector<std::string>& log() const { return log_; }
     std::string fileOf(const PlayerRef& player) const;
+    const std::map<PlayerRef, std::string>& files() const { return files_; }
 
 private:
     std::vector<std::string> log_;

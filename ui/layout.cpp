@@ -36,14 +36,14 @@ constexpr std::array<SummaryRow, 11> kSummary = {{
     {"Nota più acuta:", 1560, 600, 1290, 900},
     {"Nota più grave:", 1560, 855, 1290, 900},
     {"Intervallo:", 1560, 1110, 1290, 900},
-    {"Chiave:", 1560, 1365, 1290, 1200},
+    {"Chiave:", 1560, 1365, 1290, 1290},
     {"", 1560, 1620, 0, 0},  // no caption: its value is not used
     {"Note differenti:", 1560, 1620, 1290, 900},
-    {"Naturali:", 3960, 600, 1140, 540},
-    {"Diesis:", 3960, 855, 1140, 540},
-    {"Bemolli:", 3960, 1110, 1140, 540},
-    {"Doppi Diesis:", 3960, 1365, 1140, 540},
-    {"Doppi Bemolli:", 3960, 1620, 1140, 540},
+    {"Naturali:", 4170, 600, 1170, 420},
+    {"Diesis:", 4170, 855, 1170, 420},
+    {"Bemolli:", 4170, 1110, 1170, 420},
+    {"Doppi Diesis:", 4170, 1365, 1170, 420},
+    {"Doppi Bemolli:", 4170, 1620, 1170, 420},
 }};
 
 constexpr std::array<const char*, 3> kCredits = {
@@ -195,11 +195,13 @@ void DesignTopPanel(MainWindow& m) {
         caption.caption = r.caption;
         caption.fontSize = 9;
         caption.visible = i != 4;
+        caption.wordWrap = false;  // one line each, whatever the font
         Control& value = m.lblVoceOpzioni[i];
         value.move(r.left + r.captionWidth, r.top, r.valueWidth, kSummaryRowHeight);
         value.fontSize = 9;
         value.bold = true;
         value.visible = i != 4;
+        value.wordWrap = false;
     }
     Control& title = m.lblVoceOpzioni[11];
     title.move(kSummaryBox.left + 60, 270, kSummaryBox.width - 120, 285);

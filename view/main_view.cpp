@@ -105,6 +105,7 @@ private:
 ModelView::ModelView(Program& program, ControlRegistry& registry, Control& window, EventGate& gate)
     : program_(program), registry_(registry), window_(window), gate_(gate) {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);  // keys reach the window when no text box has them
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(ToQt(window.caption.empty() ? std::string("Velondo") : window.caption));
 }
@@ -178,9 +179,9 @@ void ModelView::paintControl(QPainter& g, const Item& item) {
         case ControlKind::Line: {
             const double w = std::max(1, c.borderWidth);
             g.setPen(QPen(ToQt(c.borderColor), w, Qt::SolidLine, Qt::FlatCap));
-            // A line of width w covers w pixels from its coordinate, as the window draws it.
-            const QPointF shift(r.width() == 0 ? w / 2 : 0, r.height() == 0 ? w / 2 : 0);
-            g.drawLine(r.topLeft() + shift, r.bottomRight() + shift);
+            // A thick line is centred on its coordinate, as the note pictures draw their
+            // ledger lines: the window's staff lines and the pictures' then coincide.
+            g.drawLine(r.topLeft(), r.bottomRight());
             break;
         }
         case ControlKind::Image: {
@@ -282,6 +283,15 @@ void ModelView::mouseMoveEvent(QMouseEvent* e) {
     Control* c = pressed_ ? pressed_ : hitTest(e->position());
     if (!c || !program_.handlers.has(c->name, "MouseMove", c->index)) return;
     gate_.run([&] { forward(*c, "MouseMove", e); });
+}
+
+void ModelView::keyPressEvent(QKeyEvent* e) {
+    // Keys outside the text boxes go to the window itself (Enter on the clef and
+    // accidentals panels).
+    Event ev;
+    ev.keyCode = WindowsKeyCode(*e);
+    if (ev.keyCode == 0) return QWidget::keyPressEvent(e);
+    gate_.run([&] { program_.call(window_.name, "KeyDown", ev); });
 }
 
 bool ModelView::event(QEvent* e) {

@@ -17,10 +17,10 @@ struct ViewHost::Impl {
     // The window the driver talks to: the main one once it is loaded.
     ModelView& target() { return program.mainLoaded ? views.main : views.splash; }
     QWidget* focusTarget() {
-        if (QWidget* w = views.main.focusWidget()) return w;
+        if (QWidget* w = views.main.focusWidget(); w && w->isVisible()) return w;
         for (QLineEdit* line : views.main.findChildren<QLineEdit*>())
             if (line->isVisible()) return line;
-        return nullptr;
+        return &target();  // no text box shown: the keys go to the window
     }
 
     Program& program;

@@ -219,7 +219,8 @@ void FinishTrial(Program& p) {
     ShowMessage(p, m.lblQuando);
     EnterTrial(p);
     Run(p.hooks.saveAfterTrial, p);
-    SilentClick(p, "lblVisualizza", 10);
+    // Opens the results; a panel the student opened during the trial is left open.
+    if (!On(m.lblVisualizza[10])) SilentClick(p, "lblVisualizza", 10);
     m.TmrCommentoDopo.setEnabled(true);
     m.FraSpiegazioni[0].visible = true;
 }

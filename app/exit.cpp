@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "sound/sound.h"
+#include "ui/options_box.h"
 #include "ui/toggle.h"
 
 namespace velondo::app {
@@ -12,7 +13,6 @@ constexpr std::array<std::string_view, 8> kFarewells = {
     "Alla prossima!", "A presto!",    "Ciao!",           "Arrivederci!",
     "...studia!",     "Torna presto!", "Ci rivediamo...", "Ti aspetto!",
 };
-constexpr Color kPanelButtonOn = Rgb(255, 128, 128);
 constexpr Color kPressed = Rgb(255, 192, 192);
 constexpr int kExitPanel = 7;
 constexpr int kFarewellSample = 34;  // "34la.wav"
@@ -27,26 +27,10 @@ constexpr const char* kExitSaveMessage =
 std::string_view FarewellText(int index) { return kFarewells[static_cast<size_t>(index - 1)]; }
 
 void ExitButtonClick(Program& p) {
-    MainWindow& m = p.main;
-    Control& button = m.lblVisualizza[11];
-    const bool noises = sound::ProgramNoisesOn(p);
-    if (!ui::IsOn(button)) {
-        // Opening the exit panel closes the other panels of the group.
-        ui::SetOn(button, m.lblSfondi[11], kPanelButtonOn);
-        m.FraSpiegazioni[kExitPanel].visible = true;
-        for (int panel : {4, 6, 8}) m.FraSpiegazioni[panel].visible = false;
-        for (int other : {9, 10}) ui::SetOff(m.lblVisualizza[other], m.lblSfondi[other]);
-        ui::SetOff(m.lblVisualizzaB[13], m.lblSfondiB[13]);
-        if (noises) sound::PlaySound(p, sound::players::Gregoriano);
-    } else {
-        ui::SetOff(button, m.lblSfondi[11]);
-        m.FraSpiegazioni[kExitPanel].visible = false;
-        if (m.lblQuando.visible) {
-            m.lblQuando.visible = false;
-            m.fraLogo.visible = false;
-        }
-        if (noises) sound::PlaySound(p, sound::players::Click);
-    }
+    if (ui::PanelButtonOn(p, ui::PanelButton::Esci)) return ui::ClickToClose(p, ui::PanelButton::Esci);
+    // Opening the exit panel closes the other panels of the group.
+    ui::OpenPanelButton(p, ui::PanelButton::Esci);
+    if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, sound::players::Gregoriano);
 }
 
 void ExitAnswerClick(Program& p, int index) {

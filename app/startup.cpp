@@ -3,6 +3,7 @@
 
 #include "app/shell.h"
 #include "sound/sound.h"
+#include "ui/help.h"
 #include "ui/layout.h"
 
 namespace velondo::app {
@@ -95,6 +96,7 @@ void MainLoad(Program& p) {
     Run(p.hooks.readDefaultProfile, p);
     Run(p.hooks.rebuildHistogram, p);
     if (p.ports.screen->size().height != kDesignHeight) ui::ScaleLayout(p);
+    ui::FillHelpList(p);
     Run(p.hooks.readOptions, p);
     Run(p.hooks.syncOptionButtons, p);
     if (m.lblVisualizzaB[8].on)  // "Simulazione movimento tasti": keys show their edge

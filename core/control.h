@@ -24,6 +24,24 @@ enum class ControlKind {
 
 enum class Align { Left, Center, Right };
 
+// A small picture the view draws in a label in place of a caption: the meaning of an
+// options-box button at a glance.
+enum class Icon {
+    None,
+    StaffLine,        // a staff with one coloured line
+    KeyboardLine,     // keys with a marker over one of them
+    BarLines,         // a staff cut by bar lines
+    NameBoxes,        // name boxes under notes, joined by a line
+    KeyMovement,      // a key pushed down
+    OnlyWhilePressed, // a green key under a finger
+    AlsoOnRelease,    // a green key left lit after the finger
+    Shading,          // keys, the outer ones greyed
+    ProgramNoises,    // a loudspeaker
+    KeyboardSounds,   // a key with sound waves
+    ErrorVoice,       // a speaking head with a red cross
+    Printer,
+};
+
 // One control of a window: the state the view draws and the scripts inspect.
 struct Control {
     Control(ControlRegistry& registry, std::string name, ControlKind kind, int index = -1);
@@ -55,6 +73,7 @@ struct Control {
     std::string text;
     std::string toolTip;
     std::string picture;  // full path last given; empty: none
+    Icon icon = Icon::None;
     bool stretch = true;  // images fill their box
 
     std::string fontName = "Arial";

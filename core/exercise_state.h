@@ -51,6 +51,8 @@ struct ExerciseState {
     int NoteTotali = 0;
     int Contatore = 0;
     std::string TonoChiave = "Sol";
+    std::string ChiaveScelta2 = "1";         // clef shown on the clef table
+    std::string UltimaChiaveCliccata = "1";  // clef button of the table selected
     std::array<std::string, 6> SceltaAlterazioni{"", "Inseriti", "No", "No", "No", "No"};  // 1..5
     int NumAltIns = 1;
     int NumeroPassaggi = 0;  // extra passes of the pool composition, 0 outside it

@@ -156,6 +156,7 @@ struct MainWindow {
     // --- clef table (panel 6) ---
     Control ImgTavola{registry, "ImgTavola", K::Image};
     Control ImgChiaveTavola{registry, "ImgChiaveTavola", K::Image};
+    ControlArray LinTavola{registry, "LinTavola", K::Line, 1, 7};  // staff lines 1..5, end lines 6..7
     ControlArray lblNoteTavola{registry, "lblNoteTavola", K::Label, 0, 38};
     ControlArray lblPulsanteChiave{registry, "lblPulsanteChiave", K::Label, 1, 7};
     Control lblTonoChiave2{registry, "lblTonoChiave2", K::Label};

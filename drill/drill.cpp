@@ -6,6 +6,7 @@
 #include "drill/results.h"
 #include "notation/notation.h"
 #include "sound/sound.h"
+#include "ui/options_box.h"
 #include "ui/toggle.h"
 
 namespace velondo::drill {
@@ -105,6 +106,7 @@ void NameBoxKey(Program& p, int keyCode) {
 
     m.FraSpiegazioni[5].visible = false;
     if (On(m.lblVisualizza[kShadingButton])) SilentClick(p, "lblVisualizza", kShadingButton, 2);
+    if (ui::OptionOn(p, ui::option::StaffLine)) ui::ShowReferenceLine(p);
     s.NumeroScelto = s.CopiaNumeroScelto = s.CopiaNumeroScelto2 = n;
     m.lblStoScrivendo.caption = texts::Composing;
     ShowMessage(p, m.lblStoScrivendo);
@@ -153,9 +155,10 @@ void CountDownTick(Program& p) {
     s.trialStartMs = p.ports.clock->steadyMs() - 100LL * s.Tempo;
     m.TmrTempo.setEnabled(true);
     s.Inizio = 6;
-    if (On(m.lblVisualizzaB[13])) p.call("lblVisualizzaB", 13, "Click");
-    if (On(m.lblVisualizza[10])) p.call("lblVisualizza", 10, "Click");
-    if (On(m.lblVisualizza[11])) p.call("lblVisualizza", 11, "Click");
+    // The panels that may cover the staff close by their own clicks.
+    if (ui::OptionOn(p, ui::option::ClefTable)) ui::ClickOption(p, ui::option::ClefTable);
+    if (ui::PanelButtonOn(p, ui::PanelButton::Dati)) ClickResultsButton(p);
+    if (ui::PanelButtonOn(p, ui::PanelButton::Esci)) ui::ClickToClose(p, ui::PanelButton::Esci);
     if (sound::ProgramNoisesOn(p)) sound::PlayGoVoice(p);
     s.ProvaInCorso = "Sì";
 }
@@ -207,7 +210,11 @@ void FinishTrial(Program& p) {
     m.TmrTempo.setEnabled(false);
     m.lblClicca.caption.clear();
     m.ShpEvidenzia[s.Posizione].visible = false;
-    if (On(m.lblVisualizzaB[kAlsoOnRelease])) SilentClick(p, "lblVisualizzaB", kAlsoOnRelease, 2);
+    if (ui::OptionOn(p, ui::option::AlsoOnRelease)) {
+        // Off and on again: the last highlighted key gets its own colour back.
+        ui::SilentClickOption(p, ui::option::AlsoOnRelease);
+        ui::SilentClickOption(p, ui::option::AlsoOnRelease);
+    }
 
     float t = static_cast<float>(s.Tempo) / 10.0f;
     t = t / static_cast<float>(s.CopiaNumeroScelto2);
@@ -220,7 +227,11 @@ void FinishTrial(Program& p) {
     EnterTrial(p);
     Run(p.hooks.saveAfterTrial, p);
     // Opens the results; a panel the student opened during the trial is left open.
-    if (!On(m.lblVisualizza[10])) SilentClick(p, "lblVisualizza", 10);
+    if (!ui::PanelButtonOn(p, ui::PanelButton::Dati)) {
+        p.state.SilentClicks = true;
+        ClickResultsButton(p);
+        p.state.SilentClicks = false;
+    }
     m.TmrCommentoDopo.setEnabled(true);
     m.FraSpiegazioni[0].visible = true;
 }

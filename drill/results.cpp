@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "sound/sound.h"
+#include "ui/options_box.h"
 #include "ui/toggle.h"
 
 namespace velondo::drill {
@@ -15,7 +16,6 @@ using namespace board;
 
 namespace {
 
-constexpr Color PanelOn = Rgb(255, 128, 128);  // a panel button's background while open
 constexpr int kDatiButton = 10;
 
 // The error bar's height for 1..11 errors; 12 or more fill the column.
@@ -244,25 +244,22 @@ void BlinkRecord(Program& p) {
     band.backColor = band.fillColor = band.backColor == colors::White ? Yellow : colors::White;
 }
 
-void OpenResultsPanel(Program& p) {
-    MainWindow& m = p.main;
-    ui::SetOn(m.lblVisualizza[kDatiButton], m.lblSfondi[kDatiButton], PanelOn);
-    m.FraSpiegazioni[4].visible = true;
-    for (int panel : {6, 7, 8}) m.FraSpiegazioni[panel].visible = false;
-    for (int b : {9, 11}) ui::SetOff(m.lblVisualizza[b], m.lblSfondi[b]);
-    ui::SetOff(m.lblVisualizzaB[13], m.lblSfondiB[13]);
-}
+void OpenResultsPanel(Program& p) { ui::OpenPanelButton(p, ui::PanelButton::Dati); }
 
 void CloseResultsPanel(Program& p) {
-    MainWindow& m = p.main;
-    ui::SetOff(m.lblVisualizza[kDatiButton], m.lblSfondi[kDatiButton]);
-    m.FraSpiegazioni[4].visible = false;
+    ui::ClosePanelButton(p, ui::PanelButton::Dati);
+    // Reopened, the panel shows no detail until a history bar is pointed at.
     p.state.MouseMove = 100;
     SetRankingRow(p, 0, {});
-    if (m.lblQuando.visible) {
-        m.lblQuando.visible = false;
-        m.fraLogo.visible = false;
-    }
+}
+
+void ClickResultsButton(Program& p) {
+    if (ui::PanelButtonOn(p, ui::PanelButton::Dati))
+        CloseResultsPanel(p);
+    else
+        OpenResultsPanel(p);
+    if (!p.state.SilentClicks && sound::ProgramNoisesOn(p))
+        sound::PlaySound(p, sound::players::Click);
 }
 
 void InstallResults(Program& p) {
@@ -280,14 +277,7 @@ void InstallResults(Program& p) {
     p.hooks.rebuildHistogram = RebuildHistogram;
 
     p.handlers.add("lblVisualizza", "Click", kDatiButton, kDatiButton,
-                   [](Program& prog, const Event&) {
-                       if (ui::IsOn(prog.main.lblVisualizza[kDatiButton]))
-                           CloseResultsPanel(prog);
-                       else
-                           OpenResultsPanel(prog);
-                       if (!prog.state.SilentClicks && sound::ProgramNoisesOn(prog))
-                           sound::PlaySound(prog, sound::players::Click);
-                   });
+                   [](Program& prog, const Event&) { ClickResultsButton(prog); });
     p.handlers.add("lblPassaMouse", "MouseMove", [](Program& prog, const Event& e) {
         if (e.index >= 1 && e.index <= kSlots) PointSlot(prog, e.index);
     });

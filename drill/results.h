@@ -65,6 +65,9 @@ void BlinkRecord(Program& p);
 // The "Dati" panel button: opens or closes the results panel.
 void OpenResultsPanel(Program& p);
 void CloseResultsPanel(Program& p);
+// lblVisualizza_Click(10), "Dati": opens or closes the results, with its click sound
+// unless replayed silently.
+void ClickResultsButton(Program& p);
 
 void DesignResultsPanel(Program& p);
 void InstallResults(Program& p);

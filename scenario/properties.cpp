@@ -35,7 +35,7 @@ const std::vector<std::string>& PropertyNames() {
     static const std::vector<std::string> names = {
         "Visible", "Enabled", "Caption", "Text",    "ToolTip",  "Picture", "BackColor",
         "ForeColor", "FillColor", "On",  "Left",    "Top",      "Width",   "Height",
-        "FontSize", "FontBold", "Border", "ListIndex"};
+        "FontSize", "FontBold", "Border", "ListIndex", "ListCount"};
     return names;
 }
 
@@ -63,6 +63,17 @@ std::optional<std::string> GetProperty(const Control& c, const std::string& p,
     if (p == "FontBold") return Flag(c.bold);
     if (p == "Border") return Flag(c.border);
     if (p == "ListIndex") return std::to_string(c.listIndex);
+    if (p == "ListCount") return std::to_string(c.items.size());
+    // List(i): the text of item i, 0 first.
+    if (p.rfind("List(", 0) == 0 && p.size() > 6 && p.back() == ')') {
+        int i = -1;
+        const char* b = p.data() + 5;
+        const char* e = p.data() + p.size() - 1;
+        auto [end, ec] = std::from_chars(b, e, i);
+        if (ec != std::errc() || end != e || i < 0 || i >= static_cast<int>(c.items.size()))
+            return std::nullopt;
+        return c.items[static_cast<size_t>(i)];
+    }
     return std::nullopt;
 }
 
@@ -85,6 +96,12 @@ bool SetProperty(Control& c, const std::string& p, const std::string& v,
     if (p == "Width") return ParseDouble(v, &c.width);
     if (p == "Height") return ParseDouble(v, &c.height);
     if (p == "FontSize") return ParseDouble(v, &c.fontSize);
+    if (p == "ListIndex") {
+        double i = 0;
+        if (!ParseDouble(v, &i) || i < -1 || i >= static_cast<double>(c.items.size())) return false;
+        c.listIndex = static_cast<int>(i);
+        return true;
+    }
     return false;
 }
 

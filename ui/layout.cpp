@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ui/keyboard.h"
+#include "ui/options_box.h"
 #include "ui/toggle.h"
 
 namespace velondo::ui {
@@ -60,7 +61,7 @@ struct OptionButton {
     double left, top;
     bool wide;  // right-column button
     const char* caption;
-    Color captionColor;
+    Icon icon;
     double fontSize;
     const char* toolTip;
     Color onColor;
@@ -68,45 +69,44 @@ struct OptionButton {
 };
 constexpr double kRow1 = 315, kRow2 = 840, kRow3 = 1365;
 constexpr double kSmall = 435, kWide = 960, kButtonHeight = 435;
-constexpr Color kPanelOn = Rgb(255, 128, 128);
-constexpr Color kKeysOn = Rgb(192, 255, 192);
-constexpr Color kSoundOn = Rgb(255, 192, 192);
-constexpr Color kLineOn = Rgb(255, 192, 255);
-constexpr Color kStaffOn = Rgb(253, 247, 215);
-constexpr Color kSaveOn = Rgb(255, 224, 192);
+// The right column holds four panel buttons: "Help" is shown too, between "Dati" and
+// "Esci", so the column's buttons are a little lower than the small ones.
+constexpr double kColumnButtonHeight = 360;
+constexpr double kColumn1 = 255, kColumn2 = 660, kColumn3 = 1065, kColumn4 = 1470;
+using namespace optioncolor;
 constexpr std::array<OptionButton, 16> kOptionButtons = {{
-    {Family::VisualizzaB, 3, 9870, kRow1, false, "\u2261", kReference, 12,
-     "Linea di riferimento nel pentagramma", kLineOn, true},
-    {Family::VisualizzaB, 4, 10412, kRow1, false, "\u2503", kReference, 12,
-     "Linea di riferimento nella tastiera", kLineOn, true},
-    {Family::VisualizzaB, 5, 10954, kRow1, false, "\U0001D100", colors::Black, 14,
-     "Stanghette di misura", kStaffOn, true},
-    {Family::VisualizzaB, 6, 11496, kRow1, false, "\u25AD", colors::Black, 12,
-     "Indicatori di posizione", kStaffOn, true},
-    {Family::Save, 0, 12038, kRow1, false, "SA", colors::Black, 8.25,
-     "Salva impostazioni in automatico", kSaveOn, false},
-    {Family::Save, 1, 12580, kRow1, false, "ScN", colors::Black, 8.25,
-     "Salva impostazioni con nome", kSaveOn, true},
-    {Family::VisualizzaB, 13, 14070, kRow1, true, "Note", colors::Black, 9.75,
-     "Pannello di riepilogo note", kPanelOn, false},
-    {Family::VisualizzaB, 8, 9870, kRow2, false, "\u21E9", Rgb(0, 128, 0), 12,
-     "Simulazione movimento tasti", kKeysOn, true},
-    {Family::VisualizzaB, 7, 10412, kRow2, false, "\u25CF", Rgb(0, 160, 0), 12,
-     "Tasti evidenziati solo in pressione", kKeysOn, false},
-    {Family::VisualizzaB, 9, 10954, kRow2, false, "\u25C9", Rgb(0, 160, 0), 12,
-     "Tasti evidenziati anche nel rilascio", kKeysOn, true},
-    {Family::VisualizzaB, 10, 12038, kRow2, false, "\u266A", Rgb(128, 0, 0), 12,
-     "Rumori del programma", kSoundOn, true},
-    {Family::VisualizzaB, 11, 12580, kRow2, false, "\u266B", Rgb(128, 0, 0), 12,
-     "Suoni della tastiera", kSoundOn, true},
-    {Family::VisualizzaB, 12, 13125, kRow2, false, "!", Rgb(128, 0, 0), 12,
-     "Voce che segnala l'errore", kSoundOn, true},
-    {Family::Visualizza, 10, 14070, kRow2, true, "Dati", colors::Black, 9.75,
-     "Pannello Classifica, Record e Istogrammi", kPanelOn, false},
-    {Family::Visualizza, 11, 14070, kRow3, true, "Esci", colors::Black, 9.75, "Esci da Velondo",
-     kPanelOn, false},
-    // Hidden as designed: nothing shows the help button.
-    {Family::Visualizza, 9, 13755, 1890, true, "Help", colors::Black, 9.75, "", kPanelOn, false},
+    {Family::VisualizzaB, 3, 9870, kRow1, false, "", Icon::StaffLine, 12,
+     "Linea di riferimento nel pentagramma", Line, true},
+    {Family::VisualizzaB, 4, 10412, kRow1, false, "", Icon::KeyboardLine, 12,
+     "Linea di riferimento nella tastiera", Line, true},
+    {Family::VisualizzaB, 5, 10954, kRow1, false, "", Icon::BarLines, 12, "Stanghette di misura",
+     Staff, true},
+    {Family::VisualizzaB, 6, 11496, kRow1, false, "", Icon::NameBoxes, 12,
+     "Indicatori di posizione", Staff, true},
+    {Family::Save, 0, 12038, kRow1, false, "SA", Icon::None, 8.25,
+     "Salva impostazioni in automatico", Save, false},
+    {Family::Save, 1, 12580, kRow1, false, "ScN", Icon::None, 8.25, "Salva impostazioni con nome",
+     Save, true},
+    {Family::VisualizzaB, 13, 14070, kColumn1, true, "Note", Icon::None, 9.75,
+     "Pannello di riepilogo note", Panel, false},
+    {Family::VisualizzaB, 8, 9870, kRow2, false, "", Icon::KeyMovement, 12,
+     "Simulazione movimento tasti", Keys, true},
+    {Family::VisualizzaB, 7, 10412, kRow2, false, "", Icon::OnlyWhilePressed, 12,
+     "Tasti evidenziati solo in pressione", Keys, false},
+    {Family::VisualizzaB, 9, 10954, kRow2, false, "", Icon::AlsoOnRelease, 12,
+     "Tasti evidenziati anche nel rilascio", Keys, true},
+    {Family::VisualizzaB, 10, 12038, kRow2, false, "", Icon::ProgramNoises, 12,
+     "Rumori del programma", Sound, true},
+    {Family::VisualizzaB, 11, 12580, kRow2, false, "", Icon::KeyboardSounds, 12,
+     "Suoni della tastiera", Sound, true},
+    {Family::VisualizzaB, 12, 13125, kRow2, false, "", Icon::ErrorVoice, 12,
+     "Voce che segnala l'errore", Sound, true},
+    {Family::Visualizza, 10, 14070, kColumn2, true, "Dati", Icon::None, 9.75,
+     "Pannello Classifica, Record e Istogrammi", Panel, false},
+    {Family::Visualizza, 9, 14070, kColumn3, true, "Help", Icon::None, 9.75,
+     "Spiegazione dei comandi", Panel, false},
+    {Family::Visualizza, 11, 14070, kColumn4, true, "Esci", Icon::None, 9.75, "Esci da Velondo",
+     Panel, false},
 }};
 
 struct ButtonLayers {
@@ -127,25 +127,32 @@ ButtonLayers Layers(MainWindow& m, const OptionButton& b) {
 }
 
 // Caption of a button, set a little below the top so that one line of text sits in the middle.
-double CaptionOffset(double fontSize) {
+double CaptionOffset(double fontSize, double height) {
     const double lineTwips = fontSize * 20 * 1.15;
-    return (kButtonHeight - lineTwips) / 2;
+    return (height - lineTwips) / 2;
 }
 
 void DesignOptionButton(MainWindow& m, const OptionButton& b) {
     ButtonLayers l = Layers(m, b);
     const double width = b.wide ? kWide : kSmall;
-    l.square.move(b.left, b.top, width, kButtonHeight);
+    const double height = b.wide ? kColumnButtonHeight : kButtonHeight;
+    l.square.move(b.left, b.top, width, height);
     l.square.opaque = true;
-    const double offset = CaptionOffset(b.fontSize);
-    l.caption.move(b.left, b.top + offset, width, kButtonHeight - offset);
+    if (b.icon != Icon::None) {
+        // The icon fills the button inside its edge.
+        l.caption.move(b.left, b.top, width, height);
+        l.caption.icon = b.icon;
+    } else {
+        const double offset = CaptionOffset(b.fontSize, height);
+        l.caption.move(b.left, b.top + offset, width, height - offset);
+    }
     l.caption.opaque = false;
     l.caption.caption = b.caption;
-    l.caption.foreColor = b.captionColor;
+    l.caption.foreColor = colors::Black;
     l.caption.fontSize = b.fontSize;
     l.caption.bold = true;
     l.caption.align = Align::Center;
-    l.surface.move(b.left, b.top, width, kButtonHeight);
+    l.surface.move(b.left, b.top, width, height);
     l.surface.opaque = false;
     l.surface.border = true;
     l.surface.toolTip = b.toolTip;
@@ -154,15 +161,13 @@ void DesignOptionButton(MainWindow& m, const OptionButton& b) {
 
 void DesignOptionsBox(MainWindow& m) {
     for (const OptionButton& b : kOptionButtons) DesignOptionButton(m, b);
-    for (Control* c : {&m.lblSfondi[9], &m.lblSigle[9], &m.lblVisualizza[9]}) c->visible = false;
     // The print button is an action, never on: one label with its own white square.
     Control& print = m.lblPrint;
     print.move(13125, kRow1, kSmall, kButtonHeight);
     print.opaque = true;
     print.backColor = colors::White;
     print.border = true;
-    print.caption = "\u2399";
-    print.fontSize = 14;
+    print.icon = Icon::Printer;
     print.align = Align::Center;
     print.toolTip = "Stampa Classifica, Record e Dati Istogrammi";
 }
@@ -229,8 +234,6 @@ constexpr std::array<double, 13> kHighlightLeft = {1215, 2260, 3310, 4360, 5410,
                                                    8565, 9610, 10650, 11710, 12750, 13815};
 constexpr double kStaffTop = 4410, kLineSpacing = 315, kStaffHeight = 1275;
 constexpr double kStaffLeft = 210, kStaffRight = 15030;
-// The clef's reference line by clef: the staff line it stands on, from the bottom.
-constexpr std::array<int, 8> kClefLine = {0, 2, 1, 2, 3, 4, 3, 4};
 
 void Line(Control& c, double left, double top, double width, double height, int thickness,
           Color colour) {
@@ -276,14 +279,11 @@ void DesignStaff(Program& p) {
         Line(m.ShpBattute[b], 2265 + kSlotStep * (b - 1), kStaffTop, 0, kStaffHeight, 2,
              colors::Black);
 
-    const size_t clef = p.state.ChiaveScelta.size() == 1 && p.state.ChiaveScelta[0] >= '1' &&
-                                p.state.ChiaveScelta[0] <= '7'
-                            ? static_cast<size_t>(p.state.ChiaveScelta[0] - '0')
-                            : 0;
+    const int clef = p.state.ChiaveScelta.size() == 1 ? p.state.ChiaveScelta[0] - '0' : 0;
     for (int n = 1; n <= 4; ++n) {
         Line(m.ShpLineaNota[n], kStaffLeft, kStaffTop + kLineSpacing * (5 - n),
              kStaffRight - kStaffLeft, 0, 2, kReference);
-        m.ShpLineaNota[n].visible = kClefLine[clef] == n;
+        m.ShpLineaNota[n].visible = ClefReferenceLine(clef) == n;
     }
     const std::array<const char*, 2> words = {"Linea", "del"};
     for (int i = 0; i <= 1; ++i) {

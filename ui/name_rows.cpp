@@ -51,7 +51,7 @@ constexpr std::array<ButtonDesign, 8> kButtons = {{
     {"Tut", Rgb(0, 0, 0), "Mostra tutti i nomi delle note", kSummaryOnColor, false, 13125, 1365},
     {"Sel", Rgb(0, 0, 0), "Mostra i nomi delle note selezionate", kSummaryOnColor, true, 12580,
      1365},
-    {"\u2592", Rgb(96, 96, 96), "Ombreggia tasti e nomi non utilizzati", kShadingOnColor, false,
+    {"", Rgb(96, 96, 96), "Ombreggia tasti e nomi non utilizzati", kShadingOnColor, false,
      11496, 840},
 }};
 constexpr double kButtonSize = 435;
@@ -130,6 +130,7 @@ void DesignNameButtons(Program& p) {
         sign.bold = true;
         sign.fontSize = 9.75;
         sign.align = Align::Center;
+        if (i == 8) sign.icon = Icon::Shading;  // a picture says it better than a letter
         Control& surface = m.lblVisualizza[i];
         surface.opaque = false;
         surface.border = true;

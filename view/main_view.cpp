@@ -1,5 +1,7 @@
 #include "view/main_view.h"
 
+#include "view/icons.h"
+
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -215,6 +217,7 @@ void ModelView::paintControl(QPainter& g, const Item& item) {
                 g.drawRect(r.adjusted(0, 0, -1, -1));
                 text.adjust(1, 1, -1, -1);
             }
+            if (c.icon != Icon::None) DrawIcon(g, c.icon, r, c.enabled);
             if (!c.caption.empty()) {
                 g.setFont(FontOf(c));
                 g.setPen(c.enabled ? ToQt(c.foreColor) : QColor(128, 128, 128));

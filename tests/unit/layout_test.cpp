@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/wiring.h"
 #include "core/testing/test_adapters.h"
 #include "ui/layout.h"
@@ -53,8 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Geometry{"ShpCollegamento", -1, 1680, 7985, 12720, 0},
                       Geometry{"ShpTasto", 1, 60, 9030, 540, 2430},
                       Geometry{"ShpTasto", 26, 7725, 9030, 330, 1380},
-                      Geometry{"lblVisualizzaB", 13, 14070, 315, 960, 435},
-                      Geometry{"lblVisualizza", 9, 13755, 1890, 960, 435},
+                      Geometry{"lblVisualizzaB", 13, 14070, 255, 960, 360},
+                      Geometry{"lblVisualizza", 9, 14070, 1065, 960, 360},
                       Geometry{"lblSave", 0, 12038, 315, 435, 435},
                       Geometry{"lblPrint", -1, 13125, 315, 435, 435},
                       Geometry{"FraSpiegazioni", 9, 2843, 3570, 9675, 2955}));
@@ -71,20 +73,37 @@ TEST_F(LayoutTest, WhiteKeysStepByTheirWidthLessTheOverlap) {
     EXPECT_EQ(white, 29);
 }
 
-TEST_F(LayoutTest, ButtonsOfTheOptionsBoxStandInsideIt) {
-    // Every visible button: a row of the box, inside the main area or the right column.
+TEST_F(LayoutTest, ButtonsOfTheOptionsBoxStandInsideItWithoutCoveringEachOther) {
+    // Every visible button: a row of the main area, or a place of the right column.
+    std::vector<const Control*> buttons;
     for (const char* array : {"lblVisualizza", "lblVisualizzaB", "lblSave"}) {
         const ControlArray* a = p().main.registry.findArray(array);
         for (int i = a->lo(); i <= a->hi(); ++i) {
             const Control& b = (*a)[i];
             if (!b.visible || b.parent || b.width == 0) continue;
-            const bool main = b.left >= 9555 && b.left + b.width <= 9555 + 4320;
-            const bool column = b.left >= 13965 && b.left + b.width <= 13965 + 1170;
+            buttons.push_back(&b);
+            const bool main = b.left >= 9555 && b.left + b.width <= 9555 + 4320 &&
+                              (b.top == 315 || b.top == 840 || b.top == 1365);
+            const bool column = b.left >= 13965 && b.left + b.width <= 13965 + 1170 &&
+                                b.top >= 210 && b.top + b.height <= 210 + 1680;
             EXPECT_TRUE(main || column) << b.displayName();
-            EXPECT_TRUE(b.top == 315 || b.top == 840 || b.top == 1365) << b.displayName();
             EXPECT_FALSE(b.toolTip.empty()) << b.displayName();
         }
     }
+    buttons.push_back(&p().main.lblPrint);
+    for (size_t i = 0; i < buttons.size(); ++i)
+        for (size_t j = i + 1; j < buttons.size(); ++j) {
+            const Control& a = *buttons[i];
+            const Control& b = *buttons[j];
+            const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                               a.top + a.height <= b.top || b.top + b.height <= a.top;
+            EXPECT_TRUE(apart) << a.displayName() << " covers " << b.displayName();
+        }
+    // "Help" is shown in the column, between "Dati" and "Esci".
+    const Control& help = p().main.lblVisualizza[9];
+    EXPECT_TRUE(help.visible);
+    EXPECT_GT(help.top, p().main.lblVisualizza[10].top);
+    EXPECT_LT(help.top, p().main.lblVisualizza[11].top);
 }
 
 struct ScaleCase {

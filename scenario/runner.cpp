@@ -156,6 +156,17 @@ void Runner::execute(const Line& line) {
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     } else if (cmd == "start") {
         cmdStart(line);
+    } else if (cmd == "restart") {  // the next run of the program on the same data folder
+        view_.reset();
+        rig_.reset();
+        program_ = rig_.program.get();
+        program_->dataRootCandidates = {dataRoot_};
+        InstallAll(*program_);
+    } else if (cmd == "write") {  // write "path" "line" …: a file below the copy, CR LF lines
+        if (!need(2)) return;
+        fs::create_directories(fs::path(dataRoot_ + w[1]).parent_path());
+        std::ofstream out(dataRoot_ + w[1], std::ios::binary | std::ios::trunc);
+        for (size_t i = 2; i < w.size(); ++i) out << w[i] << "\r\n";
     } else if (cmd == "wait") {
         if (!need(2)) return;
         cmdWait(std::stoll(w[1]));

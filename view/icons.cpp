@@ -19,7 +19,7 @@ const QColor kGreen(0, 176, 0);
 const QColor kDarkGreen(0, 110, 0);
 const QColor kSoundRed(150, 0, 0);
 const QColor kCream(253, 247, 215);
-const QColor kShaded(176, 176, 176);
+const QColor kShaded(150, 150, 150);
 
 QPen Pen(const QColor& c, double w) { return QPen(c, w, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin); }
 
@@ -46,7 +46,7 @@ void Keys(QPainter& g, double x0, double x1, double top, double bottom, int whit
     g.setPen(Qt::NoPen);
     for (int b : blackAfter) {
         const bool shaded = b < static_cast<int>(fills.size()) && fills[static_cast<size_t>(b)] == kShaded;
-        g.setBrush(shaded ? QColor(110, 110, 110) : kInk);
+        g.setBrush(shaded ? QColor(95, 95, 95) : kInk);
         g.drawRect(QRectF(x0 + w * (b + 1) - w * 0.3, top, w * 0.6, (bottom - top) * 0.58));
     }
 }

@@ -25,6 +25,7 @@ public:
     void timerChanged(Timer& timer) override;
 
     void setClock(const DateTime& t);  // sets the wall clock; elapsed time is kept
+    void forgetTimers() { due_.clear(); }  // the program that owned them is gone
     // Moves time forward by ms, firing due timers in order (each handler to completion).
     void advance(std::int64_t ms, Program& program);
     // The earliest due enabled timer, if any.

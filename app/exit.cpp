@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "sound/sound.h"
+#include "ui/options.h"
 #include "ui/options_box.h"
 #include "ui/toggle.h"
 
@@ -13,8 +14,6 @@ constexpr std::array<std::string_view, 8> kFarewells = {
     "Alla prossima!", "A presto!",    "Ciao!",           "Arrivederci!",
     "...studia!",     "Torna presto!", "Ci rivediamo...", "Ti aspetto!",
 };
-constexpr Color kPressed = Rgb(255, 192, 192);
-constexpr int kExitPanel = 7;
 constexpr int kFarewellSample = 34;  // "34la.wav"
 
 constexpr const char* kExitSaveMessage =
@@ -27,22 +26,26 @@ constexpr const char* kExitSaveMessage =
 std::string_view FarewellText(int index) { return kFarewells[static_cast<size_t>(index - 1)]; }
 
 void ExitButtonClick(Program& p) {
-    if (ui::PanelButtonOn(p, ui::PanelButton::Esci)) return ui::ClickToClose(p, ui::PanelButton::Esci);
+    const bool opening = !p.main.isOn(Option::Exit);
     // Opening the exit panel closes the other panels of the group.
-    ui::OpenPanelButton(p, ui::PanelButton::Esci);
-    if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, sound::players::Gregoriano);
+    if (opening)
+        ui::OpenInGroup(p, Option::Exit);
+    else
+        ui::CloseInGroup(p, Option::Exit);
+    if (sound::ProgramNoisesOn(p))
+        sound::PlaySound(p, opening ? sound::players::Gregoriano : sound::players::Click);
 }
 
 void ExitAnswerClick(Program& p, int index) {
     MainWindow& m = p.main;
-    const bool unsavedNamedProfile = !p.state.FileSalvato && ui::IsOn(m.lblSave[1]);
+    const bool unsavedNamedProfile = !p.state.FileSalvato && m.isOn(Option::NamedSave);
     if (index == 1 || (index == 0 && unsavedNamedProfile && p.hooks.showSavePrompt)) {
-        if (ui::IsOn(m.lblVisualizza[11])) ExitButtonClick(p);
-        m.FraSpiegazioni[kExitPanel].visible = false;
+        if (m.isOn(Option::Exit)) ExitButtonClick(p);
+        m.panel(Panel::Exit).visible = false;
     }
     if (index == 1) return;  // "No": the program goes on as it was
     if (unsavedNamedProfile && p.hooks.showSavePrompt) {
-        m.FraSpiegazioni[0].visible = false;
+        m.panel(Panel::Main).visible = false;
         p.hooks.showSavePrompt(p, kExitSaveMessage);
         p.state.ExitPending = true;
         return;  // the prompt's answer continues with the farewell
@@ -61,7 +64,7 @@ void Farewell(Program& p) {
     m.lblVarie[13].caption = std::string(FarewellText(i));
     m.lblVarie[13].visible = true;
     // After the save prompt the exit panel is closed: the goodbye needs it open to be seen.
-    m.FraSpiegazioni[kExitPanel].visible = true;
+    m.panel(Panel::Exit).visible = true;
     m.TmrEsci.setEnabled(true);
 }
 
@@ -74,11 +77,10 @@ void ExitTimer(Program& p) {
 
 void InstallExit(Program& p) {
     p.hooks.farewell = Farewell;
-    p.handlers.add("lblVisualizza", "Click", 11, 11,
-                   [](Program& prog, const Event&) { ExitButtonClick(prog); });
+    options::Own(p, Option::Exit, ExitButtonClick);
     p.handlers.add("lblVuoiUscire", "MouseDown", [](Program& prog, const Event& e) {
         if (e.index < 0 || e.index > 1) return;
-        ui::SetOn(prog.main.lblVuoiUscire[e.index], prog.main.lblSfondoVuoiUscire[e.index], kPressed);
+        ui::SetOn(prog.main.lblVuoiUscire[e.index], prog.main.lblSfondoVuoiUscire[e.index], colors::Pink);
     });
     p.handlers.add("lblVuoiUscire", "MouseUp", [](Program& prog, const Event& e) {
         if (e.index < 0 || e.index > 1) return;

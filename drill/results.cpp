@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "sound/sound.h"
+#include "ui/options.h"
 #include "ui/options_box.h"
-#include "ui/toggle.h"
 
 namespace velondo::drill {
 
@@ -16,7 +16,6 @@ using namespace board;
 
 namespace {
 
-constexpr int kDatiButton = 10;
 
 // The error bar's height for 1..11 errors; 12 or more fill the column.
 double ErrorBarHeight(int errors) {
@@ -155,7 +154,7 @@ void EnterTrial(Program& p) {
         TrialTexts ranked = trial;
         if (ranked.name.empty()) ranked.name = "???";
         SetRankingRow(p, s.Inserimento, ranked);
-        PaintRow(p, s.Inserimento, Red);
+        PaintRow(p, s.Inserimento, colors::Red);
     }
 
     MainWindow& m = p.main;
@@ -241,25 +240,16 @@ void BlinkRecord(Program& p) {
         p.main.TmrLampeggiaRecord.setEnabled(false);
         return;
     }
-    band.backColor = band.fillColor = band.backColor == colors::White ? Yellow : colors::White;
+    band.backColor = band.fillColor = band.backColor == colors::White ? colors::Yellow : colors::White;
 }
 
-void OpenResultsPanel(Program& p) { ui::OpenPanelButton(p, ui::PanelButton::Dati); }
+void OpenResultsPanel(Program& p) { ui::OpenInGroup(p, Option::Results); }
 
 void CloseResultsPanel(Program& p) {
-    ui::ClosePanelButton(p, ui::PanelButton::Dati);
+    ui::CloseInGroup(p, Option::Results);
     // Reopened, the panel shows no detail until a history bar is pointed at.
     p.state.MouseMove = 100;
     SetRankingRow(p, 0, {});
-}
-
-void ClickResultsButton(Program& p) {
-    if (ui::PanelButtonOn(p, ui::PanelButton::Dati))
-        CloseResultsPanel(p);
-    else
-        OpenResultsPanel(p);
-    if (!p.state.SilentClicks && sound::ProgramNoisesOn(p))
-        sound::PlaySound(p, sound::players::Click);
 }
 
 void InstallResults(Program& p) {
@@ -276,12 +266,19 @@ void InstallResults(Program& p) {
 
     p.hooks.rebuildHistogram = RebuildHistogram;
 
-    p.handlers.add("lblVisualizza", "Click", kDatiButton, kDatiButton,
-                   [](Program& prog, const Event&) { ClickResultsButton(prog); });
+    options::Own(p, Option::Results, [](Program& prog) {
+        if (prog.main.isOn(Option::Results))
+            CloseResultsPanel(prog);
+        else
+            OpenResultsPanel(prog);
+        if (!prog.state.SilentClicks && sound::ProgramNoisesOn(prog))
+            sound::PlaySound(prog, sound::players::Click);
+    });
     p.handlers.add("lblPassaMouse", "MouseMove", [](Program& prog, const Event& e) {
         if (e.index >= 1 && e.index <= kSlots) PointSlot(prog, e.index);
     });
-    p.handlers.add("FraSpiegazioni", "MouseMove", 4, 4,
+    p.handlers.add("FraSpiegazioni", "MouseMove", static_cast<int>(Panel::Results),
+                   static_cast<int>(Panel::Results),
                    [](Program& prog, const Event&) { LeaveSlots(prog); });
     p.handlers.add("TmrLampeggiaRecord", "Timer",
                    [](Program& prog, const Event&) { BlinkRecord(prog); });

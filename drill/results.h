@@ -21,8 +21,6 @@ constexpr double kBaseline = 5370;  // kColumnTop + kColumnHeight
 constexpr double kTwipsPerSecond = 632.5;
 constexpr float kFullSeconds = 6;
 constexpr int kFullErrors = 12;
-constexpr Color Red = Rgb(255, 0, 0);
-constexpr Color Yellow = Rgb(255, 255, 0);
 }  // namespace board
 
 // An average in seconds as the board writes it: single precision, up to 7 significant
@@ -65,9 +63,6 @@ void BlinkRecord(Program& p);
 // The "Dati" panel button: opens or closes the results panel.
 void OpenResultsPanel(Program& p);
 void CloseResultsPanel(Program& p);
-// lblVisualizza_Click(10), "Dati": opens or closes the results, with its click sound
-// unless replayed silently.
-void ClickResultsButton(Program& p);
 
 void DesignResultsPanel(Program& p);
 void InstallResults(Program& p);

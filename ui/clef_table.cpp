@@ -5,14 +5,13 @@
 #include "notation/notation.h"
 #include "sound/sound.h"
 #include "ui/options_box.h"
-#include "ui/toggle.h"
 
 namespace velondo::ui {
 
 namespace {
 
-constexpr Color kReference = Rgb(192, 0, 192);
-constexpr Color kSelected = Rgb(255, 192, 192);
+constexpr Color kReference = colors::Purple;
+constexpr Color kSelected = colors::Pink;
 constexpr std::array<const char*, 7> kLetters = {"DO", "RE", "MI", "FA", "SOL", "LA", "SI"};
 constexpr std::array<const char*, 8> kClefSign = {"", "SOL", "DO", "DO", "DO", "DO", "FA", "FA"};
 
@@ -37,7 +36,7 @@ int ClefOf(const std::string& text) {
 }
 
 void InPanel(Program& p, Control& c, double left, double top, double width, double height) {
-    c.parent = &p.main.FraSpiegazioni[kClefTablePanel];
+    c.parent = &p.main.panel(Panel::ClefTable);
     c.move(left, top, width, height);
 }
 
@@ -88,7 +87,7 @@ void ClickClefButton(Program& p, int clef) {
     m.lblPulsanteChiave[clef].on = true;
     m.lblPulsanteChiave[clef].backColor = kSelected;
     p.state.ChiaveScelta2 = std::to_string(clef);
-    if (OptionOn(p, option::StaffLine)) ShowReferenceLine(p);
+    if (p.main.isOn(Option::StaffLine)) ShowReferenceLine(p);
     FillClefTable(p);
     p.state.UltimaChiaveCliccata = std::to_string(clef);
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, sound::players::Click);

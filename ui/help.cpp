@@ -3,13 +3,11 @@
 #include <array>
 
 #include "sound/sound.h"
-#include "ui/options_box.h"
 
 namespace velondo::ui {
 
 namespace {
 
-constexpr int kHelpPanel = 8;
 constexpr int kHeading = 62;      // lblSpiegazione(62)
 constexpr int kInstruction = 65;  // lblSpiegazione(65)
 
@@ -127,7 +125,7 @@ void ShowHelpTopic(Program& p) {
 
 void DesignHelpPanel(Program& p) {
     MainWindow& m = p.main;
-    Control& panel = m.FraSpiegazioni[kHelpPanel];
+    Control& panel = m.panel(Panel::Help);
     Control& heading = m.lblSpiegazione[kHeading];
     heading.parent = &panel;
     heading.move(210, 420, 14610, 540);

@@ -5,15 +5,10 @@
 
 #include "ui/keyboard.h"
 #include "ui/options_box.h"
-#include "ui/toggle.h"
 
 namespace velondo::ui {
 
 namespace {
-
-constexpr Color kReference = Rgb(192, 0, 192);  // reference lines and their words
-constexpr Color kHighlight = Rgb(0, 192, 0);
-constexpr Color kDarkRed = Rgb(192, 0, 0);
 
 struct Rect {
     double left, top, width, height;
@@ -52,125 +47,6 @@ constexpr std::array<const char*, 3> kCredits = {
     "Violino, Soprano, Mezzosoprano, Contralto,",
     "Tenore, Baritono e Basso",
 };
-
-// --- options box: the buttons not drawn by the keyboard's name buttons ------------------
-enum class Family { Visualizza, VisualizzaB, Save };
-struct OptionButton {
-    Family family;
-    int index;
-    double left, top;
-    bool wide;  // right-column button
-    const char* caption;
-    Icon icon;
-    double fontSize;
-    const char* toolTip;
-    Color onColor;
-    bool onAtDesign;
-};
-constexpr double kRow1 = 315, kRow2 = 840, kRow3 = 1365;
-constexpr double kSmall = 435, kWide = 960, kButtonHeight = 435;
-// The right column holds four panel buttons: "Help" is shown too, between "Dati" and
-// "Esci", so the column's buttons are a little lower than the small ones.
-constexpr double kColumnButtonHeight = 360;
-constexpr double kColumn1 = 255, kColumn2 = 660, kColumn3 = 1065, kColumn4 = 1470;
-using namespace optioncolor;
-constexpr std::array<OptionButton, 16> kOptionButtons = {{
-    {Family::VisualizzaB, 3, 9870, kRow1, false, "", Icon::StaffLine, 12,
-     "Linea di riferimento nel pentagramma", Line, true},
-    {Family::VisualizzaB, 4, 10412, kRow1, false, "", Icon::KeyboardLine, 12,
-     "Linea di riferimento nella tastiera", Line, true},
-    {Family::VisualizzaB, 5, 10954, kRow1, false, "", Icon::BarLines, 12, "Stanghette di misura",
-     Staff, true},
-    {Family::VisualizzaB, 6, 11496, kRow1, false, "", Icon::NameBoxes, 12,
-     "Indicatori di posizione", Staff, true},
-    {Family::Save, 0, 12038, kRow1, false, "SA", Icon::None, 8.25,
-     "Salva impostazioni in automatico", Save, false},
-    {Family::Save, 1, 12580, kRow1, false, "ScN", Icon::None, 8.25, "Salva impostazioni con nome",
-     Save, true},
-    {Family::VisualizzaB, 13, 14070, kColumn1, true, "Note", Icon::None, 9.75,
-     "Pannello di riepilogo note", Panel, false},
-    {Family::VisualizzaB, 8, 9870, kRow2, false, "", Icon::KeyMovement, 12,
-     "Simulazione movimento tasti", Keys, true},
-    {Family::VisualizzaB, 7, 10412, kRow2, false, "", Icon::OnlyWhilePressed, 12,
-     "Tasti evidenziati solo in pressione", Keys, false},
-    {Family::VisualizzaB, 9, 10954, kRow2, false, "", Icon::AlsoOnRelease, 12,
-     "Tasti evidenziati anche nel rilascio", Keys, true},
-    {Family::VisualizzaB, 10, 12038, kRow2, false, "", Icon::ProgramNoises, 12,
-     "Rumori del programma", Sound, true},
-    {Family::VisualizzaB, 11, 12580, kRow2, false, "", Icon::KeyboardSounds, 12,
-     "Suoni della tastiera", Sound, true},
-    {Family::VisualizzaB, 12, 13125, kRow2, false, "", Icon::ErrorVoice, 12,
-     "Voce che segnala l'errore", Sound, true},
-    {Family::Visualizza, 10, 14070, kColumn2, true, "Dati", Icon::None, 9.75,
-     "Pannello Classifica, Record e Istogrammi", Panel, false},
-    {Family::Visualizza, 9, 14070, kColumn3, true, "Help", Icon::None, 9.75,
-     "Spiegazione dei comandi", Panel, false},
-    {Family::Visualizza, 11, 14070, kColumn4, true, "Esci", Icon::None, 9.75, "Esci da Velondo",
-     Panel, false},
-}};
-
-struct ButtonLayers {
-    Control& square;
-    Control& caption;
-    Control& surface;
-};
-ButtonLayers Layers(MainWindow& m, const OptionButton& b) {
-    switch (b.family) {
-        case Family::Visualizza:
-            return {m.lblSfondi[b.index], m.lblSigle[b.index], m.lblVisualizza[b.index]};
-        case Family::VisualizzaB:
-            return {m.lblSfondiB[b.index], m.lblSigleB[b.index], m.lblVisualizzaB[b.index]};
-        case Family::Save:
-            break;
-    }
-    return {m.lblSfondoSave[b.index], m.lblScrittaSave[b.index], m.lblSave[b.index]};
-}
-
-// Caption of a button, set a little below the top so that one line of text sits in the middle.
-double CaptionOffset(double fontSize, double height) {
-    const double lineTwips = fontSize * 20 * 1.15;
-    return (height - lineTwips) / 2;
-}
-
-void DesignOptionButton(MainWindow& m, const OptionButton& b) {
-    ButtonLayers l = Layers(m, b);
-    const double width = b.wide ? kWide : kSmall;
-    const double height = b.wide ? kColumnButtonHeight : kButtonHeight;
-    l.square.move(b.left, b.top, width, height);
-    l.square.opaque = true;
-    if (b.icon != Icon::None) {
-        // The icon fills the button inside its edge.
-        l.caption.move(b.left, b.top, width, height);
-        l.caption.icon = b.icon;
-    } else {
-        const double offset = CaptionOffset(b.fontSize, height);
-        l.caption.move(b.left, b.top + offset, width, height - offset);
-    }
-    l.caption.opaque = false;
-    l.caption.caption = b.caption;
-    l.caption.foreColor = colors::Black;
-    l.caption.fontSize = b.fontSize;
-    l.caption.bold = true;
-    l.caption.align = Align::Center;
-    l.surface.move(b.left, b.top, width, height);
-    l.surface.opaque = false;
-    l.surface.border = true;
-    l.surface.toolTip = b.toolTip;
-    SetToggle(l.surface, l.square, b.onAtDesign, b.onColor);
-}
-
-void DesignOptionsBox(MainWindow& m) {
-    for (const OptionButton& b : kOptionButtons) DesignOptionButton(m, b);
-    // The print button is an action, never on: one label with its own white square.
-    Control& print = m.lblPrint;
-    print.move(13125, kRow1, kSmall, kButtonHeight);
-    print.opaque = true;
-    print.backColor = colors::White;
-    print.border = true;
-    print.icon = Icon::Printer;
-    print.align = Align::Center;
-    print.toolTip = "Stampa Classifica, Record e Dati Istogrammi";
-}
 
 // --- the window, top panel, logo --------------------------------------------------------
 void Box(Control& c, const Rect& r, Color fill, int borderWidth) {
@@ -212,7 +88,7 @@ void DesignTopPanel(MainWindow& m) {
     title.move(kSummaryBox.left + 60, 270, kSummaryBox.width - 120, 285);
     title.fontSize = 9.75;
     title.bold = true;
-    title.foreColor = kDarkRed;
+    title.foreColor = colors::DarkRed;
     title.align = Align::Center;
 
     m.ImgVarie[6].move(6390, 255, 2565, 1065);
@@ -222,7 +98,7 @@ void DesignTopPanel(MainWindow& m) {
         line.caption = kCredits[static_cast<size_t>(i)];
         line.fontSize = 7.5;
         line.italic = i > 0;
-        line.foreColor = Rgb(80, 60, 40);
+        line.foreColor = colors::Brown;
         line.align = Align::Center;
     }
 }
@@ -256,7 +132,7 @@ void DesignStaff(Program& p) {
         frame.filled = false;
         frame.border = true;
         frame.borderWidth = 4;
-        frame.borderColor = kHighlight;
+        frame.borderColor = colors::Green;
         frame.visible = false;
 
         Control& name = m.lblNomeNota[s];
@@ -279,18 +155,21 @@ void DesignStaff(Program& p) {
         Line(m.ShpBattute[b], 2265 + kSlotStep * (b - 1), kStaffTop, 0, kStaffHeight, 2,
              colors::Black);
 
-    const int clef = p.state.ChiaveScelta.size() == 1 ? p.state.ChiaveScelta[0] - '0' : 0;
+    const size_t clef = p.state.ChiaveScelta.size() == 1 && p.state.ChiaveScelta[0] >= '1' &&
+                                p.state.ChiaveScelta[0] <= '7'
+                            ? static_cast<size_t>(p.state.ChiaveScelta[0] - '0')
+                            : 0;
     for (int n = 1; n <= 4; ++n) {
         Line(m.ShpLineaNota[n], kStaffLeft, kStaffTop + kLineSpacing * (5 - n),
-             kStaffRight - kStaffLeft, 0, 2, kReference);
-        m.ShpLineaNota[n].visible = ClefReferenceLine(clef) == n;
+             kStaffRight - kStaffLeft, 0, 2, colors::Purple);
+        m.ShpLineaNota[n].visible = ClefReferenceLine(static_cast<int>(clef)) == n;
     }
     const std::array<const char*, 2> words = {"Linea", "del"};
     for (int i = 0; i <= 1; ++i) {
         Control& w = m.lblLineaDel[i];
         w.move(295, 6480 + 195.0 * i, 820, 210);
         w.caption = words[static_cast<size_t>(i)];
-        w.foreColor = kReference;
+        w.foreColor = colors::Purple;
         w.fontSize = 9;
         w.align = Align::Center;
         w.keepsFontOnScale = true;
@@ -298,7 +177,7 @@ void DesignStaff(Program& p) {
     Control& tono = m.lblTonoChiave;
     tono.move(295, 6870, 820, 300);
     tono.caption = p.state.TonoChiave;
-    tono.foreColor = kReference;
+    tono.foreColor = colors::Purple;
     tono.bold = true;
     tono.fontSize = 12;
     tono.align = Align::Center;
@@ -319,7 +198,7 @@ void DesignKeyboardBand(MainWindow& m) {
     m.lblTasto[0].visible = false;
     for (int i = 0; i <= 12; ++i) {
         const int key = kMarkerKey[static_cast<size_t>(i % 3)] + 12 * (i / 3);
-        Line(m.ShpVerticale[i], KeyLeft(key) + KeyWidth(key) / 2, 8295, 0, 735, 2, kReference);
+        Line(m.ShpVerticale[i], KeyLeft(key) + KeyWidth(key) / 2, 8295, 0, 735, 2, colors::Purple);
         m.ShpVerticale[i].z = 2;
         m.ShpVerticale[i].visible = false;
     }
@@ -329,14 +208,15 @@ void DesignKeyboardBand(MainWindow& m) {
 constexpr double kPanelWidth = 15030, kPanelHeight = 6110;
 
 void DesignPanels(MainWindow& m) {
-    for (int i = 0; i <= 9; ++i) {
-        Control& f = m.FraSpiegazioni[i];
-        if (i < 9)
-            f.move(165, 2100, kPanelWidth, kPanelHeight);
-        else
+    for (int i = 0; i < kPanels; ++i) {
+        const Panel panel = static_cast<Panel>(i);
+        Control& f = m.panel(panel);
+        if (panel == Panel::SavePrompt)
             f.move(2843, 3570, 9675, 2955);
+        else
+            f.move(165, 2100, kPanelWidth, kPanelHeight);
         f.opaque = true;
-        f.backColor = i >= 8 ? colors::Pink : colors::Cream;
+        f.backColor = panel == Panel::Help || panel == Panel::SavePrompt ? colors::Pink : colors::Cream;
         f.border = true;
         f.visible = false;
     }
@@ -352,11 +232,11 @@ void DesignPanels(MainWindow& m) {
         double fontSize;
         Color colour;
     };
-    for (Message msg : {Message{m.lblStoScrivendo, {105, 420, 3375, 855}, 12, kDarkRed},
-                        Message{m.lblContDown, {105, 165, 3375, 1365}, 48, Rgb(255, 0, 0)},
+    for (Message msg : {Message{m.lblStoScrivendo, {105, 420, 3375, 855}, 12, colors::DarkRed},
+                        Message{m.lblContDown, {105, 165, 3375, 1365}, 48, colors::Red},
                         Message{m.lblClicca, {105, 255, 3375, 1185}, 11.25, colors::Black},
-                        Message{m.lblQuando, {105, 420, 3375, 855}, 11.25, Rgb(0, 0, 192)},
-                        Message{m.lblFineProva, {105, 420, 3375, 855}, 12, kDarkRed}}) {
+                        Message{m.lblQuando, {105, 420, 3375, 855}, 11.25, colors::DarkBlue},
+                        Message{m.lblFineProva, {105, 420, 3375, 855}, 12, colors::DarkRed}}) {
         Control& c = msg.label;
         c.parent = &m.fraLogo;
         c.move(msg.r.left, msg.r.top, msg.r.width, msg.r.height);
@@ -374,7 +254,7 @@ void DesignPanels(MainWindow& m) {
 
 // Panel 7: the exit question, "Sì" and "No" over white squares, the farewell in their place.
 void DesignExitPanel(MainWindow& m) {
-    Control& panel = m.FraSpiegazioni[7];
+    Control& panel = m.panel(Panel::Exit);
     Control& question = m.lblVarie[12];
     question.parent = &panel;
     question.move(210, 420, 14610, 540);
@@ -407,7 +287,7 @@ void DesignExitPanel(MainWindow& m) {
     farewell.move(210, 2250, 14610, 900);
     farewell.bold = farewell.italic = true;
     farewell.fontSize = 36;
-    farewell.foreColor = kDarkRed;
+    farewell.foreColor = colors::DarkRed;
     farewell.align = Align::Center;
     farewell.visible = false;
 }
@@ -444,7 +324,6 @@ void DesignLayout(Program& p) {
 
     HideStateHolders(m);
     DesignTopPanel(m);
-    DesignOptionsBox(m);
     DesignStaff(p);
     DesignKeyboardBand(m);
     DesignPanels(m);

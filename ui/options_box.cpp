@@ -6,26 +6,22 @@
 #include "sound/sound.h"
 #include "ui/clef_table.h"
 #include "ui/keyboard.h"
-#include "ui/name_rows.h"
-#include "ui/toggle.h"
+#include "ui/options.h"
 
 namespace velondo::ui {
 
 namespace {
 
 constexpr std::array<int, 8> kClefLine = {0, 2, 1, 2, 3, 4, 3, 4};
-constexpr std::array<PanelButton, 3> kPanelButtons = {PanelButton::Help, PanelButton::Dati,
-                                                      PanelButton::Esci};
-
-Control& Surface(Program& p, int i) { return p.main.lblVisualizzaB[i]; }
-Control& Square(Program& p, int i) { return p.main.lblSfondiB[i]; }
-Control& Surface(Program& p, PanelButton b) { return p.main.lblVisualizza[static_cast<int>(b)]; }
-Control& Square(Program& p, PanelButton b) { return p.main.lblSfondi[static_cast<int>(b)]; }
+constexpr std::array<Option, 4> kPanelGroup = {Option::ClefTable, Option::Results, Option::Exit,
+                                               Option::Help};
 
 int ClefNumberOf(const std::string& text) {
     auto clef = notation::ClefFromText(text);
     return clef ? clef->value : 0;
 }
+
+bool On(const Program& p, Option o) { return p.main.isOn(o); }
 
 void ClickSound(Program& p) {
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, sound::players::Click);
@@ -51,114 +47,128 @@ void RepaintIndexKey(Program& p) {
     p.main.ShpTasto[IndexKey(p)].fillColor = p.state.ColoreIndex;
 }
 
-void ToggleOnlyWhilePressed(Program& p) {
-    if (OptionOn(p, option::OnlyWhilePressed)) {
-        SetOption(p, option::OnlyWhilePressed, false);
+void ToggleWhilePressed(Program& p) {
+    if (On(p, Option::HighlightWhilePressed)) {
+        options::Set(p, Option::HighlightWhilePressed, false);
         return;
     }
-    SetOption(p, option::OnlyWhilePressed, true);
-    SetOption(p, option::AlsoOnRelease, false);
+    options::Set(p, Option::HighlightWhilePressed, true);
+    options::Set(p, Option::HighlightAfterRelease, false);
     RepaintIndexKey(p);
 }
 
-void ToggleAlsoOnRelease(Program& p) {
-    if (OptionOn(p, option::AlsoOnRelease)) {
-        SetOption(p, option::AlsoOnRelease, false);
+void ToggleAfterRelease(Program& p) {
+    if (On(p, Option::HighlightAfterRelease)) {
+        options::Set(p, Option::HighlightAfterRelease, false);
         RepaintIndexKey(p);
         return;
     }
-    SetOption(p, option::AlsoOnRelease, true);
-    SetOption(p, option::OnlyWhilePressed, false);
+    options::Set(p, Option::HighlightAfterRelease, true);
+    options::Set(p, Option::HighlightWhilePressed, false);
 }
 
-// The option's own action; returns nothing, the click sound follows in ClickOption.
-void OptionAction(Program& p, int i) {
-    const bool turnOn = !OptionOn(p, i);
-    switch (i) {
-        case option::StaffLine:
-            SetOption(p, i, turnOn);
+void OpenClefTable(Program& p) {
+    p.state.ChiaveScelta2 = p.state.ChiaveScelta;
+    SelectClefButton(p, ClefNumberOf(p.state.ChiaveScelta2));
+    OpenInGroup(p, Option::ClefTable);
+    if (On(p, Option::StaffLine))
+        ShowReferenceLine(p);
+    else
+        ShowAll(p.main.ShpLineaNota2, false);
+    FillClefTable(p);
+}
+
+// The option's own action; the click sound follows in OptionClick.
+void OptionAction(Program& p, Option o) {
+    const bool turnOn = !On(p, o);
+    switch (o) {
+        case Option::StaffLine:
+            options::Set(p, o, turnOn);
             if (turnOn)
                 ShowReferenceLine(p);
             else
                 HideReferenceLines(p);
             break;
-        case option::KeyboardLine:
-            SetOption(p, i, turnOn);
+        case Option::KeyboardLine:
+            options::Set(p, o, turnOn);
             if (turnOn)
                 notation::ShowReferenceKey(p);
             else
                 HideKeyboardMarkers(p);
             break;
-        case option::BarLines:
-            SetOption(p, i, turnOn);
+        case Option::BarLines:
+            options::Set(p, o, turnOn);
             ShowBarLines(p, turnOn);
             break;
-        case option::NameBoxes:
-            SetOption(p, i, turnOn);
+        case Option::PositionMarks:
+            options::Set(p, o, turnOn);
             ShowNameBoxes(p, turnOn);
             break;
-        case option::OnlyWhilePressed: ToggleOnlyWhilePressed(p); break;
-        case option::AlsoOnRelease: ToggleAlsoOnRelease(p); break;
-        case option::KeyMovement:
-            SetOption(p, i, turnOn);
+        case Option::HighlightWhilePressed: ToggleWhilePressed(p); break;
+        case Option::HighlightAfterRelease: ToggleAfterRelease(p); break;
+        case Option::KeyMovement:
+            options::Set(p, o, turnOn);
             KeyBorders(p, turnOn);
             break;
-        case option::ProgramNoises:
-        case option::KeyboardSounds:
-        case option::ErrorVoice: SetOption(p, i, turnOn); break;
-        case option::ClefTable:
+        case Option::ClefTable:
             if (turnOn)
                 OpenClefTable(p);
             else
-                CloseClefTable(p);
+                CloseInGroup(p, o);
             break;
-        default: break;
+        default:  // the sound gates are plain toggles
+            options::Set(p, o, turnOn);
+            break;
     }
 }
 
-void ClickHelpButton(Program& p) {
-    if (PanelButtonOn(p, PanelButton::Help)) return ClickToClose(p, PanelButton::Help);
-    OpenPanelButton(p, PanelButton::Help);
+// Every option of the box: its action, then the click unless the program replays it.
+// Read after the action: switching the noises off is silent, switching them on is heard.
+void OptionClick(Program& p, Option o) {
+    OptionAction(p, o);
+    if (!p.state.SilentClicks) ClickSound(p);
+}
+
+// "Help" clicks on opening and closing, replayed or not.
+void HelpClick(Program& p) {
+    if (On(p, Option::Help))
+        CloseInGroup(p, Option::Help);
+    else
+        OpenInGroup(p, Option::Help);
     ClickSound(p);
 }
 
 }  // namespace
 
-int PanelOf(PanelButton b) {
-    switch (b) {
-        case PanelButton::Help: return 8;
-        case PanelButton::Dati: return 4;
-        case PanelButton::Esci: break;
+Panel PanelOf(Option o) {
+    switch (o) {
+        case Option::Results: return Panel::Results;
+        case Option::Exit: return Panel::Exit;
+        case Option::Help: return Panel::Help;
+        default: break;
     }
-    return 7;
+    return Panel::ClefTable;
 }
 
-Color OptionOnColor(int i) {
-    if (i <= option::KeyboardLine) return optioncolor::Line;
-    if (i <= option::NameBoxes) return optioncolor::Staff;
-    if (i <= option::AlsoOnRelease) return optioncolor::Keys;
-    if (i <= option::ErrorVoice) return optioncolor::Sound;
-    return optioncolor::Panel;
+void OpenInGroup(Program& p, Option o) {
+    MainWindow& m = p.main;
+    for (Option other : kPanelGroup) {
+        if (other == o) continue;
+        m.panel(PanelOf(other)).visible = false;
+        options::Set(p, other, false);
+    }
+    options::Set(p, o, true);
+    m.panel(PanelOf(o)).visible = true;
 }
 
-bool OptionOn(const Program& p, int i) { return IsOn(p.main.lblVisualizzaB[i]); }
-
-void SetOption(Program& p, int i, bool on) {
-    SetToggle(Surface(p, i), Square(p, i), on, OptionOnColor(i));
-}
-
-void ClickOption(Program& p, int i) {
-    if (i < option::First || i > option::Last) return;
-    OptionAction(p, i);
-    // Read after the action: switching the noises off is silent, switching them on is heard.
-    if (!p.state.SilentClicks) ClickSound(p);
-}
-
-void SilentClickOption(Program& p, int i) {
-    const bool before = p.state.SilentClicks;
-    p.state.SilentClicks = true;
-    ClickOption(p, i);
-    p.state.SilentClicks = before;
+void CloseInGroup(Program& p, Option o) {
+    MainWindow& m = p.main;
+    options::Set(p, o, false);
+    m.panel(PanelOf(o)).visible = false;
+    if ((o == Option::Results || o == Option::Exit) && m.lblQuando.visible) {
+        m.lblQuando.visible = false;
+        m.fraLogo.visible = false;
+    }
 }
 
 int ClefReferenceLine(int clef) {
@@ -189,84 +199,31 @@ void HideReferenceLines(Program& p) {
     m.lblVarie[kTableWordLinea].visible = false;
 }
 
-bool PanelButtonOn(const Program& p, PanelButton b) {
-    return IsOn(p.main.lblVisualizza[static_cast<int>(b)]);
-}
-
-void OpenPanelButton(Program& p, PanelButton b) {
-    MainWindow& m = p.main;
-    SetOn(Surface(p, b), Square(p, b), optioncolor::Panel);
-    m.FraSpiegazioni[PanelOf(b)].visible = true;
-    for (PanelButton other : kPanelButtons) {
-        if (other == b) continue;
-        m.FraSpiegazioni[PanelOf(other)].visible = false;
-        SetOff(Surface(p, other), Square(p, other));
-    }
-    m.FraSpiegazioni[kClefTablePanel].visible = false;
-    SetOption(p, option::ClefTable, false);
-}
-
-void ClosePanelButton(Program& p, PanelButton b) {
-    MainWindow& m = p.main;
-    SetOff(Surface(p, b), Square(p, b));
-    m.FraSpiegazioni[PanelOf(b)].visible = false;
-    if (b != PanelButton::Help && m.lblQuando.visible) {
-        m.lblQuando.visible = false;
-        m.fraLogo.visible = false;
-    }
-}
-
-void ClickToClose(Program& p, PanelButton b) {
-    ClosePanelButton(p, b);
-    ClickSound(p);
-}
-
-void OpenClefTable(Program& p) {
-    MainWindow& m = p.main;
-    SetOption(p, option::ClefTable, true);
-    p.state.ChiaveScelta2 = p.state.ChiaveScelta;
-    SelectClefButton(p, ClefNumberOf(p.state.ChiaveScelta2));
-    for (PanelButton b : kPanelButtons) {
-        m.FraSpiegazioni[PanelOf(b)].visible = false;
-        SetOff(Surface(p, b), Square(p, b));
-    }
-    if (OptionOn(p, option::StaffLine))
-        ShowReferenceLine(p);
-    else
-        ShowAll(m.ShpLineaNota2, false);
-    FillClefTable(p);
-    m.FraSpiegazioni[kClefTablePanel].visible = true;
-}
-
-void CloseClefTable(Program& p) {
-    SetOption(p, option::ClefTable, false);
-    p.main.FraSpiegazioni[kClefTablePanel].visible = false;
-}
-
 void SyncOptionButtons(Program& p) {
-    MainWindow& m = p.main;
-    for (int i = option::StaffLine; i <= option::ErrorVoice; ++i) SetOption(p, i, OptionOn(p, i));
-    if (!OptionOn(p, option::StaffLine)) HideReferenceLines(p);
-    if (!OptionOn(p, option::KeyboardLine)) HideKeyboardMarkers(p);
-    if (!OptionOn(p, option::BarLines)) ShowBarLines(p, false);
-    if (!OptionOn(p, option::NameBoxes)) ShowNameBoxes(p, false);
-    for (int i = 0; i <= 1; ++i) SetToggle(m.lblSave[i], m.lblSfondoSave[i], IsOn(m.lblSave[i]), optioncolor::Save);
+    for (Option o : {Option::StaffLine, Option::KeyboardLine, Option::BarLines, Option::PositionMarks,
+                     Option::HighlightWhilePressed, Option::KeyMovement, Option::HighlightAfterRelease,
+                     Option::ProgramNoises, Option::KeyboardSounds, Option::ErrorVoice,
+                     Option::AutoSave, Option::NamedSave})
+        options::Set(p, o, On(p, o));
+    if (!On(p, Option::StaffLine)) HideReferenceLines(p);
+    if (!On(p, Option::KeyboardLine)) HideKeyboardMarkers(p);
+    if (!On(p, Option::BarLines)) ShowBarLines(p, false);
+    if (!On(p, Option::PositionMarks)) ShowNameBoxes(p, false);
     // The shading is applied afresh: set off, then its click replayed in silence.
-    const bool before = p.state.SilentClicks;
-    p.state.SilentClicks = true;
-    if (IsOn(m.lblVisualizza[8])) {
-        SetOff(m.lblVisualizza[8], m.lblSfondi[8]);
-        ui::SilentClick(p, 8);
+    if (On(p, Option::Shading)) {
+        options::Set(p, Option::Shading, false);
+        options::SilentClick(p, Option::Shading);
     }
-    p.state.SilentClicks = before;
 }
 
 void InstallOptionsBox(Program& p) {
     p.hooks.syncOptionButtons = SyncOptionButtons;
-    p.handlers.add("lblVisualizzaB", "Click", option::First, option::Last,
-                   [](Program& prog, const Event& e) { ClickOption(prog, e.index); });
-    p.handlers.add("lblVisualizza", "Click", 9, 9,
-                   [](Program& prog, const Event&) { ClickHelpButton(prog); });
+    for (Option o : {Option::StaffLine, Option::KeyboardLine, Option::BarLines, Option::PositionMarks,
+                     Option::HighlightWhilePressed, Option::KeyMovement, Option::HighlightAfterRelease,
+                     Option::ProgramNoises, Option::KeyboardSounds, Option::ErrorVoice,
+                     Option::ClefTable})
+        options::Own(p, o, [o](Program& prog) { OptionClick(prog, o); });
+    options::Own(p, Option::Help, HelpClick);
 }
 
 }  // namespace velondo::ui

@@ -100,10 +100,10 @@ TEST_F(OptionsTest, SyncHidesTheDecorationsOfOptionsReadOff) {
     for (int b = 1; b <= 12; ++b) EXPECT_FALSE(m.ShpBattute[b].visible) << b;
     for (int s = 1; s <= 13; ++s) EXPECT_FALSE(m.lblNomeNota[s].visible) << s;
     EXPECT_FALSE(m.ShpCollegamento.visible);
-    EXPECT_EQ(m.lblSfondoSave[0].backColor, ui::optioncolor::Save);
+    EXPECT_EQ(m.lblSfondoSave[0].backColor, colors::Peach);
     EXPECT_EQ(m.lblSfondoSave[1].backColor, colors::White);
-    EXPECT_EQ(m.lblSfondiB[9].backColor, ui::optioncolor::Keys);
-    EXPECT_EQ(m.lblSfondiB[11].backColor, ui::optioncolor::Sound);
+    EXPECT_EQ(m.lblSfondiB[9].backColor, colors::PaleGreen);
+    EXPECT_EQ(m.lblSfondiB[11].backColor, colors::Pink);
 }
 
 TEST_F(OptionsTest, SyncShadesTheKeysAfreshInSilence) {

@@ -13,7 +13,7 @@ constexpr std::array<std::string_view, 8> kFarewells = {
     "Alla prossima!", "A presto!",    "Ciao!",           "Arrivederci!",
     "...studia!",     "Torna presto!", "Ci rivediamo...", "Ti aspetto!",
 };
-constexpr int kFarewellSample = 34;  // "34la.wav"
+constexpr notation::SampleNumber kFarewellSample{34};  // "34la.wav"
 
 constexpr const char* kExitSaveMessage =
     "ATTENZIONE! L'uscita dal Programma in questo momento cancellerà tutti i dati "

@@ -20,7 +20,7 @@ constexpr int kHeading = 0;
 constexpr int kOptionText0 = 0;  // lblSpiegazione(1 … 3): the texts of the three options
 constexpr int kNote = 4;
 constexpr int kSquare0 = 4;      // lblSpiegazione(5 … 7): the colour square beside option i
-constexpr int kSignalKey = 41;   // piano sample played as a signal by the flows
+constexpr notation::SampleNumber kSignalKey{41};  // piano sample played as a signal by the flows
 
 void Show(Program& p, Panel panel, bool visible) { p.main.panel(panel).visible = visible; }
 

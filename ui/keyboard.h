@@ -1,5 +1,6 @@
 #pragma once
 #include "core/program.h"
+#include "notation/notation.h"
 
 namespace velondo::ui {
 
@@ -47,7 +48,7 @@ void DesignKeys(Program& p);
 void InstallKeyboard(Program& p);
 
 // Display steps of a key press and release: highlight, simulated movement.
-void KeyPressDisplay(Program& p, int key);
-void KeyReleaseDisplay(Program& p, int key);
+void KeyPressDisplay(Program& p, notation::KeyNumber key);
+void KeyReleaseDisplay(Program& p, notation::KeyNumber key);
 
 }  // namespace velondo::ui

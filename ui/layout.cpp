@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "notation/notation.h"
 #include "ui/keyboard.h"
 
 namespace velondo::ui {
@@ -156,10 +157,8 @@ void DesignStaff(Program& p) {
         Line(m.ShpBattute[b], 2265 + kSlotStep * (b - 1), kStaffTop, 0, kStaffHeight, 2,
              colors::Black);
 
-    const size_t clef = p.state.ChiaveScelta.size() == 1 && p.state.ChiaveScelta[0] >= '1' &&
-                                p.state.ChiaveScelta[0] <= '7'
-                            ? static_cast<size_t>(p.state.ChiaveScelta[0] - '0')
-                            : 0;
+    const auto chosen = notation::ClefFromText(p.state.ChiaveScelta);
+    const size_t clef = chosen ? static_cast<size_t>(chosen->value) : 0;
     for (int n = 1; n <= 4; ++n) {
         Line(m.ShpLineaNota[n], kStaffLeft, kStaffTop + kLineSpacing * (5 - n),
              kStaffRight - kStaffLeft, 0, 2, colors::Purple);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "core/text_number.h"
 #include "notation/notation.h"
 #include "sound/sound.h"
 #include "ui/keyboard.h"
@@ -46,13 +47,7 @@ void ClickSoundUnlessSilent(Program& p) {
     if (!p.state.SilentClicks) ClickSound(p);
 }
 
-int TotalShown(const Program& p) {
-    try {
-        return std::stoi(p.state.TotAlterazioni);
-    } catch (...) {
-        return 0;
-    }
-}
+int TotalShown(const Program& p) { return NumberOf(p.state.TotAlterazioni).value_or(0); }
 
 void ShowName(Program& p, int row, int k, bool show) {
     RowLabels(p, row)[k].visible = show && HasName(p, row, k);

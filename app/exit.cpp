@@ -51,7 +51,9 @@ void ExitButtonClick(Program& p) {
 
 void ExitAnswerClick(Program& p, int index) {
     MainWindow& m = p.main;
-    const bool unsavedNamedProfile = !p.state.FileSalvato && ui::IsOn(m.lblSave[1]);
+    // Results only in memory: unsaved with "ScN" on, or left there by a save that failed.
+    const bool unsavedNamedProfile =
+        !p.state.FileSalvato && (ui::IsOn(m.lblSave[1]) || p.state.SaveFailed);
     if (index == 1 || (index == 0 && unsavedNamedProfile && p.hooks.showSavePrompt)) {
         if (ui::IsOn(m.lblVisualizza[11])) ExitButtonClick(p);
         m.FraSpiegazioni[kExitPanel].visible = false;

@@ -45,8 +45,23 @@ std::vector<std::string> Tokenize(const std::string& line, std::string* error) {
     return out;
 }
 
+namespace {
+std::vector<Line> ReadScriptAt(const std::string& path, std::string* error, int depth);
+}
+
 std::vector<Line> ReadScript(const std::string& path, std::string* error) {
+    return ReadScriptAt(path, error, 0);
+}
+
+namespace {
+
+// `include "parts/x.vsc"` puts the lines of another script, relative to this one, in its place.
+std::vector<Line> ReadScriptAt(const std::string& path, std::string* error, int depth) {
     std::vector<Line> lines;
+    if (depth > 8) {
+        *error = path + ": includes nested too deep";
+        return lines;
+    }
     std::ifstream in(path);
     if (!in) {
         *error = "cannot read " + path;
@@ -62,10 +77,22 @@ std::vector<Line> ReadScript(const std::string& path, std::string* error) {
             *error = path + ":" + std::to_string(n) + ": " + e;
             return {};
         }
+        if (words.size() == 2 && words[0] == "include") {
+            const std::string dir = path.substr(0, path.find_last_of('/') + 1);
+            auto included = ReadScriptAt(dir + words[1], error, depth + 1);
+            if (!error->empty()) return {};
+            for (Line& l : included) {
+                l.number = n;  // failures point at the include line of this script
+                lines.push_back(std::move(l));
+            }
+            continue;
+        }
         if (!words.empty()) lines.push_back({n, std::move(words), s});
     }
     return lines;
 }
+
+}  // namespace
 
 bool ParseTarget(const std::string& word, Target* out) {
     Target t;

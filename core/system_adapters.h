@@ -25,6 +25,12 @@ private:
     std::mt19937_64 engine_{12345};
 };
 
+// Faults on the standard error stream.
+class StderrLog : public LogPort {
+public:
+    void error(const std::string& message) override;
+};
+
 // A step of a crash-safe write, where a test adapter may make it fail.
 enum class WriteStep { Open, Write, Flush, Rename };
 

@@ -18,15 +18,12 @@
 #include "storage/line_format.h"
 #include "storage/profile.h"
 #include "storage/profile_files.h"
+#include "ui/options.h"
 #include "ui/toggle.h"
 
 namespace velondo::storage {
 namespace {
 
-using exercise::kAccidentalsPanel;
-using exercise::kClefPanel;
-using exercise::kNamePanel;
-constexpr int kRangePanel = 2;
 
 constexpr int kHeading = 0;
 constexpr int kOptionText0 = 0;  // lblSpiegazione(1 … 3): the texts of the three options
@@ -34,13 +31,9 @@ constexpr int kNote = 4;
 constexpr int kSquare0 = 4;      // lblSpiegazione(5 … 7): the colour square beside option i
 constexpr int kSignalKey = 41;   // piano sample played as a signal by the flows
 
-constexpr Color kNoisesOnColor = Rgb(255, 192, 192);  // "Rumori del programma" when on
-constexpr Color kSaveModeOn = Rgb(255, 224, 192);     // &H00C0E0FF
 constexpr Color kAnswerPressed = Rgb(255, 128, 128);  // darker than the prompt's pink
-constexpr int kExitButton = 11;                       // "Esci" of the options box
-constexpr int kAutoSave = 0, kNamedSave = 1;          // lblSave: "SA", "ScN"
 
-void Show(Program& p, int panel, bool visible) { p.main.FraSpiegazioni[panel].visible = visible; }
+void Show(Program& p, Panel panel, bool visible) { p.main.panel(panel).visible = visible; }
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -66,9 +59,9 @@ void PressLook(Program& p, int i, bool pressed) {
 }
 
 // A panel of the options box that is open is closed with its button.
-void ClosePanel(Program& p, Control& surface, Control& square, int panel) {
-    if (!ui::IsOn(surface)) return;
-    ui::SetOff(surface, square);
+void ClosePanel(Program& p, Option button, Panel panel) {
+    if (!p.main.isOn(button)) return;
+    options::Set(p, button, false);
     Show(p, panel, false);
 }
 
@@ -82,8 +75,8 @@ void RangeOk(Program& p) {
         std::to_string(s.EstensioneIntervallo) + exercise::IntervalSuffixField(p);
     exercise::ConfirmRange(p);
     exercise::ShowAccidentalChoices(p);
-    Show(p, kAccidentalsPanel, true);
-    Show(p, kRangePanel, false);
+    Show(p, Panel::Accidentals, true);
+    Show(p, Panel::Range, false);
     Noise(p, sound::players::Tic);
 }
 
@@ -93,9 +86,9 @@ void AccidentalsOk(Program& p, bool replayed) {
         p.main.lblSpiegazione[exercise::kPanelFiveExplanation].caption =
             exercise::PanelFiveText(exercise::kMinNotes);
     Noise(p, sound::players::Tic);
-    Show(p, kNamePanel, true);
+    Show(p, Panel::Name, true);
     FocusNameBox(p);
-    Show(p, kAccidentalsPanel, false);
+    Show(p, Panel::Accidentals, false);
 }
 
 void PractiseCurrentProfile(Program& p) {
@@ -103,22 +96,22 @@ void PractiseCurrentProfile(Program& p) {
     p.state.PulsantePremuto = 1;
     drill::ResetExercise(p);
     // The replayed steps are silent: the option is switched off for them without a click.
-    const bool noises = ui::IsOn(m.lblVisualizzaB[10]);
-    if (noises) ui::SetOff(m.lblVisualizzaB[10], m.lblSfondiB[10]);
+    const bool noises = m.isOn(Option::ProgramNoises);
+    if (noises) options::Set(p, Option::ProgramNoises, false);
     exercise::RepeatClef(p);
     RangeOk(p);
     AccidentalsOk(p, true);
     drill::CloseResultsPanel(p);
-    ClosePanel(p, m.lblVisualizza[11], m.lblSfondi[11], 7);   // exit question
-    ClosePanel(p, m.lblVisualizzaB[13], m.lblSfondiB[13], 6);  // clef table
+    ClosePanel(p, Option::Exit, Panel::Exit);
+    ClosePanel(p, Option::ClefTable, Panel::ClefTable);
     m.ImgVarie[6].visible = false;
-    if (noises) ui::SetOn(m.lblVisualizzaB[10], m.lblSfondiB[10], kNoisesOnColor);
+    if (noises) options::Set(p, Option::ProgramNoises, true);
 
     m.lblSpiegazione[exercise::kPanelFiveExplanation].caption =
         exercise::PanelFiveText(exercise::SelectedNoteCount(p));
-    Show(p, kNamePanel, true);
+    Show(p, Panel::Name, true);
     FocusNameBox(p);
-    Show(p, kMainPanel, false);
+    Show(p, Panel::Main, false);
     Noise(p, sound::Piano(kSignalKey));
 }
 
@@ -126,7 +119,7 @@ bool UnsavedResults(const Program& p) {
     // A results board that is only in memory: after a trial on a saved profile without "SA",
     // or after a write that failed. The prompt guards it while "ScN" is on, and whatever
     // the toggles say when the last write failed.
-    return !p.state.FileSalvato && (ui::IsOn(p.main.lblSave[kNamedSave]) || p.state.SaveFailed);
+    return !p.state.FileSalvato && (p.main.isOn(Option::NamedSave) || p.state.SaveFailed);
 }
 
 void CreateProfile(Program& p) {
@@ -171,7 +164,7 @@ void LoadProfileFlow(Program& p) {
     for (int c = 1; c <= notation::kClefs; ++c)
         if (notation::Clef(notation::ClefNumber{c}).name == clefName)
             p.main.ImgChiave.picture = p.path(notation::ClefImagePath(notation::ClefNumber{c}));
-    Show(p, kSavePromptPanel, false);
+    Show(p, Panel::SavePrompt, false);
 }
 
 void SaveAsFlow(Program& p) {
@@ -185,10 +178,10 @@ void SaveAsFlow(Program& p) {
     const std::string file = std::filesystem::path(path).filename().string();
     if (file.empty()) return;
     if (file.size() < 4 || !EqualsIgnoringCase(file.substr(file.size() - 4), ".txt")) path += ".txt";
-    Show(p, kSavePromptPanel, false);
+    Show(p, Panel::SavePrompt, false);
     if (!SaveProfileAs(p, path)) {
         // Nothing was saved: the prompt comes back so that another name can be tried.
-        Show(p, kSavePromptPanel, true);
+        Show(p, Panel::SavePrompt, true);
         return;
     }
     s.FileSalvato = true;
@@ -204,7 +197,7 @@ void SaveAsFlow(Program& p) {
 void ShowSavePrompt(Program& p, const std::string& message) {
     Noise(p, sound::players::Avviso);
     p.main.lblMessaggioSalva.caption = message;
-    Show(p, kSavePromptPanel, true);
+    Show(p, Panel::SavePrompt, true);
 }
 
 void SavePromptAnswer(Program& p, int index) {
@@ -216,28 +209,24 @@ void SavePromptAnswer(Program& p, int index) {
     }
     if (s.ExitPending) {
         Noise(p, sound::players::Click);
-        Show(p, kSavePromptPanel, false);
+        Show(p, Panel::SavePrompt, false);
         Run(p.hooks.farewell, p);
     } else if (s.PulsantePremuto != 2) {
-        Show(p, kSavePromptPanel, false);
+        Show(p, Panel::SavePrompt, false);
         LoadProfileFlow(p);
     } else {
         // The unsaved results are dropped.
-        Show(p, kSavePromptPanel, false);
+        Show(p, Panel::SavePrompt, false);
         StartNewProfile(p);
     }
 }
 
-void SaveModeClick(Program& p, int index) {
-    auto& m = p.main;
-    const int other = 1 - index;
-    if (ui::IsOn(m.lblSave[index])) {
-        ui::SetOff(m.lblSave[index], m.lblSfondoSave[index]);
-    } else {
-        ui::SetOn(m.lblSave[index], m.lblSfondoSave[index], kSaveModeOn);
-        ui::SetOff(m.lblSave[other], m.lblSfondoSave[other]);
-    }
-    Noise(p, sound::players::Click);
+void SaveModeClick(Program& p, Option mode) {
+    const Option other = mode == Option::AutoSave ? Option::NamedSave : Option::AutoSave;
+    const bool on = !p.main.isOn(mode);
+    options::Set(p, mode, on);
+    if (on) options::Set(p, other, false);
+    if (!p.state.SilentClicks) Noise(p, sound::players::Click);
 }
 
 void SaveAfterTrial(Program& p) {
@@ -247,7 +236,7 @@ void SaveAfterTrial(Program& p) {
         const bool ok = WriteDefaultProfile(p);
         s.FileSalvato = ok;
         s.SaveFailed = !ok;
-    } else if (ui::IsOn(p.main.lblSave[kAutoSave])) {
+    } else if (p.main.isOn(Option::AutoSave)) {
         const bool ok = WriteProfile(p);
         s.FileSalvato = ok;
         s.SaveFailed = !ok;
@@ -256,22 +245,23 @@ void SaveAfterTrial(Program& p) {
     }
 }
 
+
 void StartNewProfile(Program& p) {
     auto& m = p.main;
     Noise(p, sound::Piano(kSignalKey));
     drill::ResetExercise(p);
     drill::ClearResults(p);
     // "Esci" stays off until the first line of notes of the new profile is on the staff.
-    m.lblVisualizza[kExitButton].enabled = false;
-    m.lblSigle[kExitButton].enabled = false;
-    Show(p, kClefPanel, true);
-    Show(p, kMainPanel, false);
+    OptionControls exit = m.option(Option::Exit);
+    exit.surface.enabled = exit.sign.enabled = false;
+    Show(p, Panel::Clef, true);
+    Show(p, Panel::Main, false);
 }
 
 void DesignMainPanel(Program& p) {
     using namespace exercise;
     auto& m = p.main;
-    constexpr int P = kMainPanel;
+    constexpr Panel P = Panel::Main;
     PanelHeading(p, m.lblSpiegazione[kHeading], P,
                  "Scegli una delle seguenti opzioni cliccando il pulsante corrispondente:");
     const char* options[3] = {"Esercitati con l'impostazione corrente",
@@ -301,7 +291,7 @@ void DesignMainPanel(Program& p) {
 void DesignSavePrompt(Program& p) {
     using namespace exercise;
     auto& m = p.main;
-    Control& panel = m.FraSpiegazioni[kSavePromptPanel];
+    Control& panel = m.panel(Panel::SavePrompt);
     Control& message = m.lblMessaggioSalva;
     message.parent = &panel;
     message.move(240, 180, 9195, 1230);
@@ -350,7 +340,23 @@ void InstallFlows(Program& p) {
             default: break;
         }
     });
-    h.add("lblSave", "Click", 0, 1, [](Program& prog, const Event& e) { SaveModeClick(prog, e.index); });
+    h.add("lblPulsante", "MouseDown",
+          [](Program& prog, const Event& e) { PressLook(prog, e.index, true); });
+    h.add("lblPulsante", "MouseUp",
+          [](Program& prog, const Event& e) { PressLook(prog, e.index, false); });
+    // The hidden command of the accidentals panel, and Enter on the clef and accidentals
+    // panels (the range panel's twin command does nothing).
+    h.add("cmdPulsante4", "Click", [](Program& prog, const Event&) { AccidentalsOk(prog); });
+    h.add("cmdPulsante0", "Click", [](Program&, const Event&) {});
+    h.add("frmVelondo7Principale2", "KeyDown", [](Program& prog, const Event& e) {
+        if (e.keyCode != 13) return;
+        if (prog.main.panel(Panel::Clef).visible)
+            exercise::RepeatClef(prog);
+        else if (prog.main.panel(Panel::Accidentals).visible)
+            AccidentalsOk(prog);
+    });
+    options::Own(p, Option::AutoSave, [](Program& prog) { SaveModeClick(prog, Option::AutoSave); });
+    options::Own(p, Option::NamedSave, [](Program& prog) { SaveModeClick(prog, Option::NamedSave); });
     h.add("lblAttenzioneSalva", "Click", 0, 1,
           [](Program& prog, const Event& e) { SavePromptAnswer(prog, e.index); });
     h.add("lblAttenzioneSalva", "MouseDown", 0, 1, [](Program& prog, const Event& e) {
@@ -370,21 +376,6 @@ void InstallFlows(Program& p) {
     p.hooks.showSavePrompt = ShowSavePrompt;
     p.fields.add("FileSalvato", p.state.FileSalvato);
     p.fields.add("SaveFailed", p.state.SaveFailed);
-    h.add("lblPulsante", "MouseDown",
-          [](Program& prog, const Event& e) { PressLook(prog, e.index, true); });
-    h.add("lblPulsante", "MouseUp",
-          [](Program& prog, const Event& e) { PressLook(prog, e.index, false); });
-    // The hidden command of the accidentals panel, and Enter on the clef and accidentals
-    // panels (the range panel's twin command does nothing).
-    h.add("cmdPulsante4", "Click", [](Program& prog, const Event&) { AccidentalsOk(prog); });
-    h.add("cmdPulsante0", "Click", [](Program&, const Event&) {});
-    h.add("frmVelondo7Principale2", "KeyDown", [](Program& prog, const Event& e) {
-        if (e.keyCode != 13) return;
-        if (prog.main.FraSpiegazioni[kClefPanel].visible)
-            prog.call("Command4", "Click");
-        else if (prog.main.FraSpiegazioni[kAccidentalsPanel].visible)
-            prog.call("cmdPulsante4", "Click");
-    });
     p.fields.add("PulsantePremuto", p.state.PulsantePremuto);
     p.fields.add("NomeFile", p.state.NomeFile);
 }

@@ -1,14 +1,12 @@
 #pragma once
-// The main choice panel (panel 0) and the flows that lead from it through the
-// configuration panels to the name panel: practise the current profile, create a new one.
+// The main choice panel (panel 0) and the flows that lead from it: practise the current
+// profile, create a new one through the configuration panels, load a saved one; the save
+// modes, the save prompt (panel 9) and the save-as dialog.
 #include <string>
 
 #include "core/program.h"
 
 namespace velondo::storage {
-
-constexpr int kMainPanel = 0;
-constexpr int kSavePromptPanel = 9;
 
 // lblPulsante_Click(1): the current profile again, its configuration replayed.
 void PractiseCurrentProfile(Program& p);
@@ -32,8 +30,8 @@ void SaveAsFlow(Program& p);
 void ShowSavePrompt(Program& p, const std::string& message);
 // "Sì" (0) and "No" (1) of the save prompt.
 void SavePromptAnswer(Program& p, int index);
-// "SA" (0) and "ScN" (1): mutually exclusive, both may be off.
-void SaveModeClick(Program& p, int index);
+// "SA" and "ScN": mutually exclusive, both may be off.
+void SaveModeClick(Program& p, Option mode);
 // The end of every trial: the results go to the file the save mode says.
 void SaveAfterTrial(Program& p);
 // Whether the working profile holds results that only the save prompt can keep.

@@ -103,6 +103,13 @@ public:
     NumberFormat format_{','};
 };
 
+// Keeps the faults the program reports.
+class RecordingLog : public LogPort {
+public:
+    void error(const std::string& message) override { errors.push_back(message); }
+    std::vector<std::string> errors;
+};
+
 // The real files with failures on demand: the next writes fail at a planned step, and
 // folders can be marked read-only. Everything else is the program's own adapter.
 class FaultyFiles : public SystemFiles {
@@ -141,6 +148,7 @@ struct TestRig {
     FixedScreen screen;
     FixedLocale locale;
     FaultyFiles files;
+    RecordingLog log;
     std::unique_ptr<Program> program;
 
     Ports ports();

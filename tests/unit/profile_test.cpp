@@ -347,7 +347,7 @@ TEST_P(FailedSave, KeepsTheResultsAndGuardsThemAtTheExit) {
     KnownState(r.p);
     if (GetParam().savedProfile) {
         r.p.state.NomeFile = r.p.state.Dir + "Velondo7/Impostazioni/Mario.txt";
-        SaveModeClick(r.p, 0);  // "SA"
+        SaveModeClick(r.p, Option::AutoSave);
     }
     const std::string board = ProfileBytes(r.p);
     r.rig.files.planFault(GetParam().fault);

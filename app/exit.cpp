@@ -47,7 +47,9 @@ void ExitButtonClick(Program& p) {
 
 void ExitAnswerClick(Program& p, int index) {
     MainWindow& m = p.main;
-    const bool unsavedNamedProfile = !p.state.FileSalvato && m.isOn(Option::NamedSave);
+    // Results only in memory: unsaved with "ScN" on, or left there by a save that failed.
+    const bool unsavedNamedProfile =
+        !p.state.FileSalvato && (m.isOn(Option::NamedSave) || p.state.SaveFailed);
     if (index == 1 || (index == 0 && unsavedNamedProfile && p.hooks.showSavePrompt)) {
         if (m.isOn(Option::Exit)) ExitButtonClick(p);
         m.panel(Panel::Exit).visible = false;

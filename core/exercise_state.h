@@ -81,6 +81,7 @@ struct ExerciseState {
 
     // --- storage ---
     bool FileSalvato = true;
+    bool SaveFailed = false;  // the last save after a trial failed: its results are only in memory
     int PulsantePremuto = 1;  // main-panel option last chosen
     std::string NomeFile;     // file of the saved profile in use; empty: the default profile
 

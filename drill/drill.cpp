@@ -52,7 +52,7 @@ void UpdateTempo(Program& p) {
 void ShowMessage(Program& p, Control& label) {
     MainWindow& m = p.main;
     for (Control* c : {&m.lblQuando, &m.lblClicca, &m.lblFineProva, &m.lblStoScrivendo,
-                       &m.lblContDown})
+                       &m.lblContDown, &m.lblAvvisoFile})
         c->visible = c == &label;
     m.fraLogo.visible = true;
 }

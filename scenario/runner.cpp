@@ -6,7 +6,13 @@
 #include <fstream>
 #include <iostream>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include "app/wiring.h"
+#include "storage/line_format.h"
 #include "scenario/properties.h"
 #include "view/view_host.h"
 
@@ -92,7 +98,53 @@ Runner::Runner(const Options& options, std::string scriptPath)
     InstallAll(*program_);
 }
 
+void Runner::makeReadOnly(const std::string& folder) {
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    readOnly_.push_back(folder);
+    auto writable = [&] {
+        const std::string probe = folder + "/.velondo-probe";
+        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd < 0) return false;
+        ::close(fd);
+        ::unlink(probe.c_str());
+        return true;
+    };
+    if (!writable()) return;
+    // The superuser ignores permissions: the immutable flag stops it too.
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        int flags = 0;
+        if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags |= FS_IMMUTABLE_FL;
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        ::close(fd);
+    }
+    // Where neither works the file adapter refuses the writes as such a folder would.
+    if (writable()) rig_.files.markReadOnly(folder);
+}
+
+void Runner::releaseReadOnly() {
+    for (const std::string& folder : readOnly_) {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        if (fd >= 0) {
+            int flags = 0;
+            if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_IMMUTABLE_FL)) {
+                flags &= ~FS_IMMUTABLE_FL;
+                ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+            }
+            ::close(fd);
+        }
+        std::error_code ec;
+        fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec, ec);
+    }
+    readOnly_.clear();
+}
+
 Runner::~Runner() {
+    releaseReadOnly();
     view_.reset();
     std::error_code ec;
     fs::remove_all(dataRoot_, ec);
@@ -181,6 +233,8 @@ void Runner::execute(const Line& line) {
         fs::create_directories(fs::path(dataRoot_ + w[2]).parent_path());
         fs::copy(dataRoot_ + w[1], dataRoot_ + w[2],
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    } else if (cmd == "readonly") {  // readonly "Velondo7/Impostazioni": no file can be written there
+        for (size_t i = 1; i < w.size(); ++i) makeReadOnly(dataRoot_ + w[i]);
     } else if (cmd == "start") {
         cmdStart(line);
     } else if (cmd == "wait") {
@@ -351,7 +405,8 @@ void Runner::cmdExpectFile(const Line& line) {
     if (exists) {
         std::ifstream in(path, std::ios::binary);
         std::string s;
-        while (std::getline(in, s)) lines.push_back(WithoutCr(s));
+        // The data files are Windows-1252: a line compares as the text it stands for.
+        while (std::getline(in, s)) lines.push_back(storage::FromWindows1252(WithoutCr(s)));
     }
     std::string what = "file " + w[2];
     if (w[3] == "exists" && w[4] == "=" && w.size() >= 6) {

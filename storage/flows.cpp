@@ -104,6 +104,17 @@ void PractiseCurrentProfile(Program& p) {
     Noise(p, sound::Piano(kSignalKey));
 }
 
+bool EnterStartsNextTrial(const Program& p) {
+    const MainWindow& m = p.main;
+    return drill::AwaitsNextTrial(p) && m.FraSpiegazioni[kMainPanel].visible &&
+           !m.FraSpiegazioni[9].visible && !m.TmrEsci.enabled() && !p.state.ExitPending;
+}
+
+void PractiseAndStart(Program& p) {
+    PractiseCurrentProfile(p);
+    drill::NameBoxKey(p, 13);
+}
+
 void CreateProfile(Program& p) {
     p.state.PulsantePremuto = 2;
     StartNewProfile(p);
@@ -176,6 +187,8 @@ void InstallFlows(Program& p) {
             prog.call("Command4", "Click");
         else if (prog.main.FraSpiegazioni[kAccidentalsPanel].visible)
             prog.call("cmdPulsante4", "Click");
+        else if (EnterStartsNextTrial(prog))
+            PractiseAndStart(prog);
     });
     p.fields.add("PulsantePremuto", p.state.PulsantePremuto);
     p.fields.add("NomeFile", p.state.NomeFile);

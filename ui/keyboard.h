@@ -30,8 +30,10 @@ constexpr Color DoubleSharp = Rgb(255, 128, 0);
 constexpr Color DoubleFlat = Rgb(0, 128, 128);
 }  // namespace classcolor
 
-// Stacking of the name rows: over the key bodies, under the click surfaces.
-constexpr int kZNames = 2;
+// Stacking inside the keyboard band. Black keys lie above every part of the white keys
+// (body, click surface with its border and sunken frame); the names stand over the bodies.
+constexpr int kZWhiteBody = 0, kZWhiteSurface = 1, kZBlackBody = 2, kZNames = 3,
+              kZBlackSurface = 4;
 
 // Key geometry: pitch classes DO#, RE#, FA#, SOL#, LA# are black keys.
 bool IsBlackKey(int key);

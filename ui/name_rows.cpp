@@ -92,6 +92,9 @@ ControlArray& RowSpellings(Program& p, int row) {
 int RowCode(int row) { return kRows[static_cast<size_t>(row - 1)].code; }
 bool HasName(Program& p, int row, int key) { return !RowSpellings(p, row)[key].caption.empty(); }
 
+constexpr double kNameFont = 9.75, kLongNameFont = 9;  // points
+constexpr double kAscent = 0.905;  // of Arial, as a part of the font size
+
 void DesignNameRows(Program& p) {
     for (int r = 1; r <= kNameRows; ++r) {
         const RowDesign& d = kRows[static_cast<size_t>(r - 1)];
@@ -106,7 +109,10 @@ void DesignNameRows(Program& p) {
             c.align = Align::Center;
             c.fontName = "Arial";
             c.bold = true;
-            c.fontSize = c.caption == "Solbb" ? 9 : 9.75;
+            c.fontSize = c.caption == "Solbb" ? kLongNameFont : kNameFont;
+            // The smaller five-letter name moves down by the difference in ascent, so
+            // that it stands on the baseline of its row.
+            if (c.caption == "Solbb") c.top += (kNameFont - kLongNameFont) * 20 * kAscent;
             c.foreColor = d.text;
             c.z = kZNames;
             c.visible = r == 1 && HasName(p, r, k);
@@ -130,6 +136,7 @@ void DesignNameButtons(Program& p) {
         sign.bold = true;
         sign.fontSize = 9.75;
         sign.align = Align::Center;
+        sign.centredVertically = true;
         Control& surface = m.lblVisualizza[i];
         surface.opaque = false;
         surface.border = true;

@@ -153,6 +153,17 @@ const QPixmap& ModelView::pixmap(const std::string& path) {
     return *it;
 }
 
+const QPixmap& ModelView::scaledPixmap(const std::string& path, QSize size) {
+    const QString key = ToQt(path) + QStringLiteral("@%1x%2").arg(size.width()).arg(size.height());
+    auto it = scaledPixmaps_.find(key);
+    if (it == scaledPixmaps_.end())
+        // Area-averaged scaling: a picture shrunk to a few pixels (the summary's small
+        // clef) stays smooth instead of dropping rows and columns.
+        it = scaledPixmaps_.insert(
+            key, pixmap(path).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return *it;
+}
+
 void ModelView::paintControl(QPainter& g, const Item& item) {
     const Control& c = *item.control;
     const QRectF r = item.rect;
@@ -188,11 +199,19 @@ void ModelView::paintControl(QPainter& g, const Item& item) {
             if (c.picture.empty()) break;
             const QPixmap& pm = pixmap(c.picture);
             if (pm.isNull()) break;
-            g.setRenderHint(QPainter::SmoothPixmapTransform);
-            if (c.stretch)
-                g.drawPixmap(r, pm, pm.rect());
-            else
+            if (!c.stretch) {
                 g.drawPixmap(r.topLeft(), pm);
+                break;
+            }
+            // The picture fills the box's height and keeps its own proportions, centred:
+            // on a screen wider than the design the box widens more than it grows in
+            // height, and a stretched note head would become a wide ellipse. The staff
+            // lines inside a note picture still meet the window's, which grow by height.
+            const double width = r.height() * pm.width() / pm.height();
+            const QRectF target(r.center().x() - width / 2, r.top(), width, r.height());
+            const QSize size(std::max(1, static_cast<int>(std::lround(target.width()))),
+                             std::max(1, static_cast<int>(std::lround(target.height()))));
+            g.drawPixmap(target.topLeft(), scaledPixmap(c.picture, size));
             break;
         }
         case ControlKind::Label: {
@@ -219,7 +238,8 @@ void ModelView::paintControl(QPainter& g, const Item& item) {
                 g.setFont(FontOf(c));
                 g.setPen(c.enabled ? ToQt(c.foreColor) : QColor(128, 128, 128));
                 g.setClipRect(item.clip.intersected(r));
-                g.drawText(text, AlignOf(c) | Qt::AlignTop | (c.wordWrap ? Qt::TextWordWrap : 0),
+                const int vertical = c.centredVertically ? Qt::AlignVCenter : Qt::AlignTop;
+                g.drawText(text, AlignOf(c) | vertical | (c.wordWrap ? Qt::TextWordWrap : 0),
                            ToQt(c.caption));
             }
             break;

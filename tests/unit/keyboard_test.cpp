@@ -50,6 +50,23 @@ TEST_F(KeyboardTest, DesignShowsTheNaturalsOnTheirKeysOnly) {
     EXPECT_EQ(m.lblDiesisT[1].caption, "Si#");
 }
 
+// Stacking decides what the view draws on top: nothing of a white key (body, click
+// surface with its border or sunken frame) may be drawn over a black key's body.
+TEST_F(KeyboardTest, BlackKeysLieAboveEveryLayerOfTheWhiteKeys) {
+    for (int black = 1; black <= 49; ++black) {
+        if (!ui::IsBlackKey(black)) continue;
+        for (int white = 1; white <= 49; ++white) {
+            if (ui::IsBlackKey(white)) continue;
+            EXPECT_GT(m.ShpTasto[black].z, m.ShpTasto[white].z) << black << " " << white;
+            EXPECT_GT(m.ShpTasto[black].z, m.lblTasto[white].z) << black << " " << white;
+            EXPECT_GT(m.lblTasto[black].z, m.ShpTasto[black].z) << black;
+        }
+    }
+    // The names stand over the bodies and leave the black keys' click surfaces on top.
+    EXPECT_GT(m.lblDiesisT[2].z, m.ShpTasto[2].z);
+    EXPECT_LT(m.lblDiesisT[2].z, m.lblTasto[2].z);
+}
+
 struct RowLabelCase {
     const char* name;
     int row, key;

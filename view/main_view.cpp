@@ -336,9 +336,23 @@ bool ModelView::showsTextWidget(const Control& c) const {
 }
 
 void ModelView::syncTextBoxes(const std::vector<Item>& items) {
+    // A real widget is always above the painting: a text box whose place a frame drawn
+    // later covers (the exit question over the name panel) is hidden instead.
+    auto covered = [&](size_t at) {
+        const QRectF r = items[at].rect.intersected(items[at].clip);
+        for (size_t j = at + 1; j < items.size(); ++j) {
+            const Control* f = items[j].control;
+            if (f->kind != ControlKind::Frame) continue;
+            bool ancestor = false;
+            for (const Control* a = items[at].control->parent; a; a = a->parent)
+                ancestor = ancestor || a == f;
+            if (!ancestor && items[j].rect.intersected(items[j].clip).intersects(r)) return true;
+        }
+        return false;
+    };
     std::map<Control*, const Item*> shown;
-    for (const Item& item : items)
-        if (showsTextWidget(*item.control)) shown[item.control] = &item;
+    for (size_t i = 0; i < items.size(); ++i)
+        if (showsTextWidget(*items[i].control) && !covered(i)) shown[items[i].control] = &items[i];
     for (Control* c : registry_.all()) {
         if (!showsTextWidget(*c)) continue;
         QWidget*& w = textWidgets_[c];

@@ -21,15 +21,6 @@ constexpr Color InRange = colors::PaleYellow;   // 12648447
 constexpr Color Selected = colors::Yellow;    // 65535: the note enters the pool
 }  // namespace rangemark
 
-// Text colour of each spelling class: the name rows and the note sequence.
-namespace classcolor {
-constexpr Color Natural = colors::Black;
-constexpr Color Sharp = colors::Red;
-constexpr Color Flat = colors::Blue;
-constexpr Color DoubleSharp = colors::Orange;
-constexpr Color DoubleFlat = colors::Teal;
-}  // namespace classcolor
-
 // Stacking inside the keyboard band. Black keys lie above every part of the white keys
 // (body, click surface with its border and sunken frame); the names stand over the bodies.
 constexpr int kZWhiteBody = 0, kZWhiteSurface = 1, kZBlackBody = 2, kZNames = 3,

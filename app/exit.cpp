@@ -1,6 +1,7 @@
 #include <array>
 
 #include "app/shell.h"
+#include "drill/drill.h"
 #include "sound/sound.h"
 #include "ui/options.h"
 #include "ui/toggle.h"
@@ -66,6 +67,9 @@ void ExitAnswerClick(Program& p, int index) {
 
 void Farewell(Program& p) {
     MainWindow& m = p.main;
+    // The exit is confirmed: a countdown or trial still under way must not take the
+    // window back from the goodbye.
+    drill::StopDrill(p);
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, sound::Piano(kFarewellSample));
     for (int i = 0; i <= 1; ++i) {
         m.lblVuoiUscire[i].visible = false;

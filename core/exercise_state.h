@@ -50,7 +50,6 @@ struct ExerciseState {
     std::array<std::string, 121> ScegliNumero{};
     int NoteTotali = 0;
     int Contatore = 0;
-    std::string TonoChiave = "Sol";
     std::array<std::string, 6> SceltaAlterazioni{"", "Inseriti", "No", "No", "No", "No"};  // 1..5
     int NumAltIns = 1;
     int SelectedCountButton = 0;  // note-count button chosen on panel 5: 0 "Min", 1 central, 2 "Max"

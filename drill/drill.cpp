@@ -231,8 +231,24 @@ void ResetExercise(Program& p) {
     s.Posizione = 1;
     m.lblClicca.caption.clear();
     m.lblQuando.visible = false;
+    // A refusal of an earlier Enter no longer applies to the exercise being prepared.
+    m.lblFineProva.caption.clear();
+    m.lblFineProva.visible = false;
     s.Tempo = 0;
     s.Errori = 0;
+}
+
+void StopDrill(Program& p) {
+    MainWindow& m = p.main;
+    for (Timer* t : {&m.TmrStoScrivendo, &m.TmrCountDown, &m.TmrTempo, &m.TmrCommentoDopo,
+                     &m.TmrLampeggiaRecord})
+        t->setEnabled(false);
+    p.state.ProvaInCorso = "No";
+}
+
+bool AwaitsNextTrial(const Program& p) {
+    const MainWindow& m = p.main;
+    return m.fraLogo.visible && m.lblQuando.visible && !TrialUnderway(p);
 }
 
 void Comment(Program& p) {

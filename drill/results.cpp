@@ -161,9 +161,13 @@ void EnterTrial(Program& p) {
         // Only beating an existing record is celebrated; the first one just stands.
         if (record) {
             s.RecordCompiuto = true;
-            s.lampeggiaRecord = 0;
-            m.ShpFasciaRecord.backColor = m.ShpFasciaRecord.fillColor = colors::White;
-            m.TmrLampeggiaRecord.setEnabled(true);
+            // A record beaten while the line still blinks keeps the count of the first:
+            // the blink ends 16 toggles after it started.
+            if (!m.TmrLampeggiaRecord.enabled()) {
+                s.lampeggiaRecord = 0;
+                m.ShpFasciaRecord.backColor = m.ShpFasciaRecord.fillColor = colors::White;
+                m.TmrLampeggiaRecord.setEnabled(true);
+            }
         }
     }
 

@@ -200,9 +200,10 @@ void DesignNamePanel(Program& p) {
         Control& square = InPanel(p, m.lblSfondiB[i], P, left, kButtonTop, kButtonW, kButtonH);
         square.opaque = true;
         square.caption.clear();
-        Control& label = PanelText(p, m.lblSigleB[i], P, left, kButtonTop + 90, kButtonW,
-                                   kButtonH - 90, counts[i], 14, true);
+        Control& label = PanelText(p, m.lblSigleB[i], P, left, kButtonTop, kButtonW, kButtonH,
+                                   counts[i], 14, true);
         label.align = Align::Center;
+        label.centredVertically = true;
         Control& surface = ClickSurface(p, m.lblVisualizzaB[i], P, left, kButtonTop, kButtonW,
                                         kButtonH);
         surface.border = true;

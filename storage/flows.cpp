@@ -122,6 +122,17 @@ bool UnsavedResults(const Program& p) {
     return !p.state.FileSalvato && (p.main.isOn(Option::NamedSave) || p.state.SaveFailed);
 }
 
+bool EnterStartsNextTrial(const Program& p) {
+    const MainWindow& m = p.main;
+    return drill::AwaitsNextTrial(p) && m.panel(Panel::Main).visible &&
+           !m.panel(Panel::SavePrompt).visible && !m.TmrEsci.enabled() && !p.state.ExitPending;
+}
+
+void PractiseAndStart(Program& p) {
+    PractiseCurrentProfile(p);
+    drill::NameBoxKey(p, 13);
+}
+
 void CreateProfile(Program& p) {
     p.state.PulsantePremuto = 2;
     if (UnsavedResults(p))
@@ -354,6 +365,8 @@ void InstallFlows(Program& p) {
             exercise::RepeatClef(prog);
         else if (prog.main.panel(Panel::Accidentals).visible)
             AccidentalsOk(prog);
+        else if (EnterStartsNextTrial(prog))
+            PractiseAndStart(prog);
     });
     options::Own(p, Option::AutoSave, [](Program& prog) { SaveModeClick(prog, Option::AutoSave); });
     options::Own(p, Option::NamedSave, [](Program& prog) { SaveModeClick(prog, Option::NamedSave); });

@@ -10,6 +10,10 @@ namespace velondo::storage {
 
 // lblPulsante_Click(1): the current profile again, its configuration replayed.
 void PractiseCurrentProfile(Program& p);
+// Enter on the window while the end-of-trial message asks for it: the practise option,
+// then the next trial at once with the same name, as the two steps by hand.
+bool EnterStartsNextTrial(const Program& p);
+void PractiseAndStart(Program& p);
 // lblPulsante_Click(2).
 void CreateProfile(Program& p);
 // A new profile from the clef panel on; the working results are dropped.

@@ -16,9 +16,6 @@ constexpr std::array<bool, 12> kBlack = {false, true,  false, true,  false, fals
                                          true,  false, true,  false, true,  false};
 constexpr double kOctaveWidth = 3675, kWhiteStep = 525, kKeyboardLeft = 60;
 
-// Stacking inside the keyboard band: bodies (white under black), names, click surfaces.
-constexpr int kZWhiteBody = 0, kZBlackBody = 1, kZWhiteSurface = 3, kZBlackSurface = 4;
-
 }  // namespace
 
 int IndexKey(const Program& p) {
@@ -56,6 +53,7 @@ void DesignKeys(Program& p) {
         Control& body = p.main.ShpTasto[k];
         body.filled = true;
         body.fillColor = PlainColor(k);
+        body.border = true;  // its own outline: white keys stay apart without the surfaces' border
         body.borderColor = colors::Black;
         body.borderWidth = 2;
         body.z = IsBlackKey(k) ? kZBlackBody : kZWhiteBody;

@@ -9,8 +9,8 @@ namespace velondo::options {
 
 namespace {
 
-// How the sign stands on its button: the name buttons centre an Arial sign over the whole
-// square; the other buttons set theirs a little below the top (see CaptionOffset).
+// The font of the sign: the name buttons write theirs in Arial. Every sign is centred on
+// its square, across and up and down.
 enum class Sign { NameButton, Centred };
 
 struct ButtonDesign {
@@ -96,27 +96,16 @@ constexpr bool InEnumOrder() {
 }
 static_assert(InEnumOrder());
 
-// Caption of a button, set a little below the top so that one line of text sits in the middle.
-double CaptionOffset(double fontSize, double height) {
-    const double lineTwips = fontSize * 20 * 1.15;
-    return (height - lineTwips) / 2;
-}
-
 void DesignButton(MainWindow& m, const ButtonDesign& d) {
     OptionControls c = m.option(d.option);
     const double width = d.wide ? kWide : kSmall;
     const double height = d.wide ? kColumnButtonHeight : kButtonHeight;
     c.square.move(d.left, d.top, width, height);
     c.square.opaque = true;
+    c.sign.move(d.left, d.top, width, height);
+    c.sign.centredVertically = true;
     c.sign.icon = d.icon;
-    if (d.sign == Sign::NameButton || d.icon != Icon::None) {
-        // A picture fills the button inside its edge.
-        c.sign.move(d.left, d.top, width, height);
-        c.sign.fontName = "Arial";
-    } else {
-        const double offset = CaptionOffset(d.fontSize, height);
-        c.sign.move(d.left, d.top + offset, width, height - offset);
-    }
+    if (d.sign == Sign::NameButton) c.sign.fontName = "Arial";
     c.sign.opaque = false;
     c.sign.caption = d.caption;
     c.sign.foreColor = d.captionColor;
@@ -182,6 +171,7 @@ void DesignOptionButtons(Program& p) {
     print.border = true;
     print.icon = Icon::Printer;
     print.align = Align::Center;
+    print.centredVertically = true;
     print.toolTip = "Stampa Classifica, Record e Dati Istogrammi";
 }
 

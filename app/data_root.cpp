@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
 #include <system_error>
 
 #include "drill/drill.h"
@@ -174,13 +173,13 @@ std::string PrepareDataRoot(Program& p) {
         // The student's root is completed from the installed tree (links to a newer install,
         // a state file gone missing); a failure here still leaves a usable root.
         if (found == places.perUser && !installed.empty())
-            if (std::string e = MakeUserDataRoot(installed, found); !e.empty())
-                std::cerr << "velondo: " << e << '\n';
+            if (std::string e = MakeUserDataRoot(installed, found); !e.empty() && p.ports.log)
+                p.ports.log->error(e);
         if (!WritableRoot(found)) problem = "non scrivibile: " + found;
     }
     if (!problem.empty()) {
         p.setDataWritable(false);
-        std::cerr << "velondo: " << kNoUserDataText << " (" << problem << ")\n";
+        if (p.ports.log) p.ports.log->error(std::string(kNoUserDataText) + " (" + problem + ")");
     }
     return problem;
 }

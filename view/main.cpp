@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
     SystemClock clock;
     SystemRandom random;
     SystemFiles files;
+    StderrLog log;
     view::QtTimers timers(gate);
     view::QtScreen screen;
     view::QtLocale locale;
@@ -94,7 +95,7 @@ int main(int argc, char** argv) {
     view::QtPrinter printer;
     sound::SdlSound sound;
     Program program(
-        Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale, &files});
+        Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale, &files, &log});
     program.dataPlaces = app::PlatformPlaces(QCoreApplication::applicationDirPath().toStdString());
     timers.attach(program);
     InstallAll(program);

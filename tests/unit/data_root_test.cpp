@@ -92,6 +92,7 @@ TEST_F(DataRootTest, FirstStartCopiesTheStudentsFilesAndLinksThePictures) {
     }
     EXPECT_EQ(Read(mine / "Grafica/Ch01.gif"), "Grafica/Ch01.gif");
     EXPECT_TRUE(app::WritableRoot(user));
+    EXPECT_TRUE(rig.log.errors.empty());
     ExpectInstalledUntouched();
 }
 
@@ -162,6 +163,8 @@ TEST_P(NoUserRootTest, RunsOnTheInstalledFilesWritingNothing) {
     p().call("frmSplashVelondo7", "Load");
     EXPECT_FALSE(p().dataWritable());
     EXPECT_EQ(p().state.Dir, installed);
+    ASSERT_EQ(rig.log.errors.size(), 1u);  // what failed, for whoever looks after the machine
+    EXPECT_TRUE(rig.log.errors[0].starts_with(app::kNoUserDataText)) << rig.log.errors[0];
     rig.time.advance(2400, p());
     ASSERT_TRUE(p().mainLoaded);
     EXPECT_EQ(p().state.Dir, installed);

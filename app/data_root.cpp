@@ -51,8 +51,9 @@ std::string CopyMissing(const fs::path& from, const fs::path& to, const fs::path
         }
         if (fs::exists(fs::symlink_status(target))) continue;
         fs::copy_file(it->path(), target, ec);
-        if (!ec) fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write,
-                                 fs::perm_options::add, ec);
+        if (!ec)
+            fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write,
+                            fs::perm_options::add, ec);
         if (ec) return Failed("copia", target, ec);
     }
     return ec ? Failed("lettura", from, ec) : std::string{};

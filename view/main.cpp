@@ -94,8 +94,8 @@ int main(int argc, char** argv) {
     view::QtDialogs dialogs;
     view::QtPrinter printer;
     sound::SdlSound sound;
-    Program program(
-        Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale, &files, &log});
+    Program program(Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale,
+                          &files, &log});
     program.dataPlaces = app::PlatformPlaces(QCoreApplication::applicationDirPath().toStdString());
     timers.attach(program);
     InstallAll(program);

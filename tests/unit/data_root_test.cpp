@@ -33,15 +33,18 @@ std::map<std::string, std::string> Snapshot(const fs::path& dir) {
     std::map<std::string, std::string> all;
     for (const auto& e : fs::recursive_directory_iterator(dir)) {
         const std::string key = fs::relative(e.path(), dir).string();
-        if (e.is_symlink()) all[key] = "-> " + fs::read_symlink(e.path()).string();
-        else if (e.is_regular_file()) all[key] = Read(e.path());
-        else all[key] = "/";
+        if (e.is_symlink())
+            all[key] = "-> " + fs::read_symlink(e.path()).string();
+        else if (e.is_regular_file())
+            all[key] = Read(e.path());
+        else
+            all[key] = "/";
     }
     return all;
 }
 
 class DataRootTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         root = fs::temp_directory_path() /
                ("velondo_data_root_" + std::to_string(::getpid()) + "_" +
@@ -112,7 +115,7 @@ TEST_F(DataRootTest, LaterStartsKeepWhatTheStudentChanged) {
     const fs::path mine = fs::path(user) / "Velondo7";
     Write(mine / "Dati/Default.txt", "mio\n");
     fs::remove(mine / "Impostazioni/00000 - Esempio da non cancellare.txt");
-    fs::remove(mine / "Suoni");                               // a link gone
+    fs::remove(mine / "Suoni");                                         // a link gone
     Write(fs::path(installed) / "Velondo7/Dati/Nuovo.txt", "nuovo\n");  // a newer install
     before = Snapshot(installed);
 
@@ -136,8 +139,10 @@ TEST_F(DataRootTest, LinksToAnEarlierInstallFollowTheInstalledTree) {
 }
 
 TEST_F(DataRootTest, ReadOnlyInstalledFilesBecomeTheStudentsToChange) {
-    const fs::path example = fs::path(installed) / "Velondo7/Impostazioni/00000 - Esempio da non cancellare.txt";
-    fs::permissions(example, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const fs::path example =
+        fs::path(installed) / "Velondo7/Impostazioni/00000 - Esempio da non cancellare.txt";
+    fs::permissions(example,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     ASSERT_EQ(app::PrepareDataRoot(p()), "");
     const fs::perms copied =
         fs::status(fs::path(user) / "Velondo7/Impostazioni" / example.filename()).permissions();
@@ -220,7 +225,7 @@ struct HomeCase {
 };
 
 class UserDataRootTest : public ::testing::TestWithParam<HomeCase> {
-protected:
+  protected:
     void TearDown() override {
         ::unsetenv("XDG_DATA_HOME");
         ::unsetenv("HOME");
@@ -231,8 +236,14 @@ protected:
 
 TEST_P(UserDataRootTest, FollowsTheBaseDirectoryRules) {
     const HomeCase& c = GetParam();
-    if (c.xdg) ::setenv("XDG_DATA_HOME", c.xdg, 1); else ::unsetenv("XDG_DATA_HOME");
-    if (c.home) ::setenv("HOME", c.home, 1); else ::unsetenv("HOME");
+    if (c.xdg)
+        ::setenv("XDG_DATA_HOME", c.xdg, 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+    if (c.home)
+        ::setenv("HOME", c.home, 1);
+    else
+        ::unsetenv("HOME");
     EXPECT_EQ(app::UserDataRoot(), c.expected);
 }
 
@@ -242,7 +253,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HomeCase{"xdg_slash", "/dati/", "/home/mario", "/dati/velondo/"},
                       HomeCase{"relative_xdg_ignored", "dati", "/home/mario",
                                "/home/mario/.local/share/velondo/"},
-                      HomeCase{"home", nullptr, "/home/mario/", "/home/mario/.local/share/velondo/"},
+                      HomeCase{"home", nullptr, "/home/mario/",
+                               "/home/mario/.local/share/velondo/"},
                       HomeCase{"nothing", nullptr, nullptr, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 

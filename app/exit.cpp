@@ -76,7 +76,16 @@ void Farewell(Program& p) {
 
 void ExitTimer(Program& p) {
     p.main.TmrEsci.setEnabled(false);
-    Run(p.hooks.writeSmallStateFiles, p);
+    if (p.dataWritable()) Run(p.hooks.writeSmallStateFiles, p);
+    p.main.frmVelondo7Principale2.visible = false;
+    p.ended = true;
+}
+
+void EndSession(Program& p) {
+    if (p.ended) return;
+    // Before the main window has loaded its state there is nothing of the student's to keep,
+    // and writing would replace the files with the defaults.
+    if (p.mainLoaded && p.dataWritable()) Run(p.hooks.writeSmallStateFiles, p);
     p.main.frmVelondo7Principale2.visible = false;
     p.ended = true;
 }

@@ -4,17 +4,10 @@
 #include <string_view>
 #include <vector>
 
+#include "app/data_root.h"
 #include "core/program.h"
 
 namespace velondo::app {
-
-// The file whose presence marks a folder as a data root.
-inline constexpr std::string_view kMarker = "Velondo7/Dati/Velondo7.marker";
-
-// The folders probed for the data root, in order (each ends with '/').
-std::vector<std::string> DataRootCandidates(const Program& p);
-// The last candidate holding the marker, or "" (paths then relative to the current folder).
-std::string FindDataRoot(const Program& p);
 
 // Splash window: Form_Load and TmrVia_Timer.
 void SplashLoad(Program& p);
@@ -29,6 +22,8 @@ void ExitButtonClick(Program& p);
 void ExitAnswerClick(Program& p, int index);
 void Farewell(Program& p);
 void ExitTimer(Program& p);
+// The session ends the program (SIGTERM): the small state files are written as at the exit.
+void EndSession(Program& p);
 // Handlers of the exit (the exit button, "Sì"/"No", TmrEsci) and the farewell hook.
 void InstallExit(Program& p);
 

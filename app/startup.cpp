@@ -1,5 +1,4 @@
 #include <array>
-#include <cstdlib>
 
 #include "app/shell.h"
 #include "sound/sound.h"
@@ -15,34 +14,9 @@ constexpr std::array<int, 10> kSplashMs = {2000, 2025, 2050, 2075, 2100,
                                            2125, 2150, 2200, 2250, 2300};
 constexpr const char* kExampleProfile = "00000 - Esempio da non cancellare.txt";
 
-std::string WithSlash(std::string dir) {
-    if (!dir.empty() && dir.back() != '/') dir += '/';
-    return dir;
-}
-
 }  // namespace
 
 int SplashDuration(int index) { return kSplashMs[static_cast<size_t>(index - 1)]; }
-
-std::vector<std::string> DataRootCandidates(const Program& p) {
-    if (!p.dataRootCandidates.empty()) return p.dataRootCandidates;
-    if (const char* env = std::getenv("VELONDO_DATA_ROOT"); env && *env) return {WithSlash(env)};
-    std::vector<std::string> c{WithSlash(VELONDO_INSTALL_DATA_DIR)};
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        c.push_back(WithSlash(xdg));
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        c.push_back(WithSlash(home) + ".local/share/");
-    if (std::string_view(VELONDO_SOURCE_DATA_DIR) != "") c.push_back(WithSlash(VELONDO_SOURCE_DATA_DIR));
-    return c;
-}
-
-std::string FindDataRoot(const Program& p) {
-    std::string root;
-    // Every candidate is probed: a later match replaces an earlier one.
-    for (const std::string& candidate : DataRootCandidates(p))
-        if (p.ports.files->exists(candidate + std::string(kMarker))) root = candidate;
-    return root;
-}
 
 void ScaleSplash(Program& p) {
     const ScreenSize screen = p.ports.screen->size();
@@ -60,7 +34,9 @@ void ScaleSplash(Program& p) {
 void SplashLoad(Program& p) {
     p.ports.random->seedFromClock(p.ports.clock->now());
     if (p.ports.screen->size().height != kDesignHeight) ScaleSplash(p);
-    // The splash shares nothing with the main window but the data root, found the same way.
+    // The splash shares nothing with the main window but the data root, found the same way;
+    // an installed tree gets the student's own copy first, which the probe then finds.
+    PrepareDataRoot(p);
     p.state.Dir = FindDataRoot(p);
     p.splash.ImgScreen.picture = p.path("Velondo7/Grafica/Schermata.jpg");
     sound::LoadSplashMusic(p);
@@ -127,6 +103,7 @@ void MainLoad(Program& p) {
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, sound::players::Tic);
 
     m.panel(Panel::Main).visible = true;
+    ShowDataRootProblem(p);
     m.frmVelondo7Principale2.visible = true;
     p.mainLoaded = true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,14 @@ namespace velondo {
 struct ScaleFactors {
     double fx = 1.0, fy = 1.0, ff = 1.0;
     bool scaled = false;
+};
+
+// Where the data root may lie, in probe order: the installed trees, the student's own root,
+// then a tree used as it is (the source tree of a development build).
+struct DataPlaces {
+    std::vector<std::string> installed;  // delivered with the program: never written
+    std::string perUser;                 // "" when the student has no home folder
+    std::string working;                 // "" when there is none
 };
 
 // Calls from a lower subsystem into one installed above it, and the steps of the fixed
@@ -61,6 +70,13 @@ struct Program {
 
     // Data root candidates to probe instead of the platform's own list (tests).
     std::vector<std::string> dataRootCandidates;
+    // The program's own places (set from its folder at start-up); unset: those of this build.
+    std::optional<DataPlaces> dataPlaces;
+
+    // False when the data root is a tree the program must not change (an installed tree whose
+    // per-user copy could not be made): every writer then leaves the files as they are.
+    bool dataWritable() const { return dataWritable_; }
+    void setDataWritable(bool writable) { dataWritable_ = writable; }
 
     // Calls a handler by control and event name. There must be one: a call of a handler
     // that does not exist is a fault, logged, and answered false.
@@ -82,6 +98,9 @@ struct Program {
 
     Control* findControl(const std::string& name, int index = -1) const;
     Timer* findTimer(const std::string& name) const;
+
+private:
+    bool dataWritable_ = true;
 };
 
 // Index 1..n of a choice among n items drawn from x (a random number corrected by the

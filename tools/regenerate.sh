@@ -1,6 +1,7 @@
 #!/bin/bash
 # Regenerates every picture and sound of data/Velondo7 (Grafica, Piano,
-# Suoni) from Debian packages, then checks the result.
+# Suoni) and the application icons of packaging/icons from Debian packages,
+# then checks the result.
 #   tools/regenerate.sh            install what is missing, make, check
 #   SKIP_INSTALL=1 tools/regenerate.sh   use the tools already installed
 set -euo pipefail
@@ -12,7 +13,7 @@ DATA=$ROOT/data/Velondo7
 PY=/usr/bin/python3
 
 PACKAGES="fluidsynth fluid-soundfont-gm espeak-ng sox imagemagick
-fonts-noto-core python3 python3-pil"
+fonts-noto-core python3 python3-pil python3-fonttools"
 
 if [ "${SKIP_INSTALL:-0}" != 1 ]; then
     missing=""
@@ -36,6 +37,8 @@ echo "piano samples -> $DATA/Piano"
 "$PY" "$TOOLS/make_piano.py" "$DATA/Piano"
 echo "voices and effects -> $DATA/Suoni"
 "$PY" "$TOOLS/make_effects.py" "$DATA/Suoni"
+echo "application icons -> $ROOT/packaging/icons"
+"$PY" "$TOOLS/make_icons.py" "$ROOT/packaging/icons" it.velondo.Velondo
 
 bash "$TOOLS/check_data.sh" "$DATA"
 "$PY" "$TOOLS/test_data.py" "$DATA"

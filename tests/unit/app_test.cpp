@@ -63,7 +63,7 @@ TEST_F(AppTest, PlatformCandidatesEndWithTheUserDataFolder) {
     ::setenv("XDG_DATA_HOME", "/home/studente/dati", 1);
     const std::vector<std::string> c = app::DataRootCandidates(p());
     ASSERT_GE(c.size(), 2u);
-    EXPECT_EQ(c[1], "/home/studente/dati/");
+    EXPECT_EQ(c[1], "/home/studente/dati/velondo/");
     for (const std::string& dir : c) EXPECT_EQ(dir.back(), '/');
     ::unsetenv("XDG_DATA_HOME");
 }

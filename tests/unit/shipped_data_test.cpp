@@ -1,6 +1,8 @@
-// The delivered data tree holds every picture and sound the program names.
+// The delivered data tree holds every picture and sound the program names. VELONDO_SHIPPED_DATA
+// names another data root to check (an installed tree); else the source tree's.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/wiring.h"
@@ -13,15 +15,22 @@ namespace {
 namespace fs = std::filesystem;
 using namespace notation;
 
+std::string ShippedRoot() {
+    const char* env = std::getenv("VELONDO_SHIPPED_DATA");
+    std::string root = env && *env ? env : VELONDO_SOURCE_DATA_DIR;
+    if (root.back() != '/') root += '/';
+    return root;
+}
+
 class ShippedData : public ::testing::Test {
 protected:
     void SetUp() override {
-        p().dataRootCandidates = {VELONDO_SOURCE_DATA_DIR};
+        p().dataRootCandidates = {ShippedRoot()};
         InstallAll(p());
         p().call("frmSplashVelondo7", "Load");
         rig_.time.advance(2400, p());  // the splash hands over to the main window
         ASSERT_TRUE(p().mainLoaded);
-        ASSERT_EQ(p().state.Dir, VELONDO_SOURCE_DATA_DIR);
+        ASSERT_EQ(p().state.Dir, ShippedRoot());
     }
     Program& p() { return *rig_.program; }
     static bool IsFile(const std::string& path) { return fs::is_regular_file(path); }
@@ -51,7 +60,7 @@ TEST_F(ShippedData, EverySoundPlayerHasItsFile) {
 }
 
 TEST_F(ShippedData, EveryNotePictureOfEveryClefExists) {
-    const std::string root = VELONDO_SOURCE_DATA_DIR;
+    const std::string root = ShippedRoot();
     for (int c = 1; c <= kClefs; ++c)
         for (Register r : {Register::Grave, Register::Media, Register::Acuta})
             for (int k = 1; k <= kKeys; ++k)

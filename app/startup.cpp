@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "app/shell.h"
+#include "input/input.h"
 #include "sound/sound.h"
 #include "ui/layout.h"
 
@@ -121,6 +122,7 @@ void MainLoad(Program& p) {
     m.FraSpiegazioni[0].visible = true;
     m.frmVelondo7Principale2.visible = true;
     p.mainLoaded = true;
+    input::StartListening(p);
 }
 
 void UnloadSplash(Program& p) {

@@ -6,6 +6,7 @@
 #include "exercise/panel_look.h"
 #include "notation/notation.h"
 #include "sound/sound.h"
+#include "ui/computer_keys.h"
 #include "ui/keyboard.h"
 #include "ui/name_rows.h"
 #include "ui/toggle.h"
@@ -216,6 +217,7 @@ void MarkRange(Program& p) {
 void ConfirmRange(Program& p) {
     ChooseKeyboardRegister(p);
     MarkRange(p);
+    ui::ShowComputerKeyLetters(p);  // the computer keys' octaves follow the new range
     // The shading follows the new range: switched off and on again, silently.
     if (p.main.lblVisualizza[8].on) {
         ui::SilentClick(p, 8);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "ui/computer_keys.h"
 #include "ui/name_rows.h"
 
 namespace velondo::ui {
@@ -84,6 +85,7 @@ void InstallKeyboard(Program& p) {
     DesignKeys(p);
     DesignNameRows(p);
     DesignNameButtons(p);
+    DesignComputerKeyLetters(p);
     InstallNameButtons(p);
 }
 

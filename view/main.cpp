@@ -1,9 +1,11 @@
-// Velondo: the program. Qt draws the windows and runs the timers; SDL2_mixer plays.
+// Velondo: the program. Qt draws the windows and runs the timers; SDL2_mixer plays;
+// RtMidi listens to MIDI keyboards.
 #include <QApplication>
 #include <cstdlib>
 
 #include "app/wiring.h"
 #include "core/system_adapters.h"
+#include "input/rtmidi/rtmidi_input.h"
 #include "sound/sdl/sdl_sound.h"
 #include "view/main_view.h"
 #include "view/qt_adapters.h"
@@ -27,8 +29,10 @@ int main(int argc, char** argv) {
     view::QtDialogs dialogs;
     view::QtPrinter printer;
     sound::SdlSound sound;
-    Program program(
-        Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale, &files});
+    view::WindowQueue midiEvents(gate);
+    midi::RtMidiInput midi(clock, [&](std::function<void()> fn) { midiEvents.post(std::move(fn)); });
+    Program program(Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale,
+                          &files, &midi});
     timers.attach(program);
     InstallAll(program);
 

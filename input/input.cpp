@@ -13,6 +13,28 @@ constexpr Color kMessageText = Rgb(0, 0, 128);
 
 bool IsKey(int key) { return key >= kFirstKey && key <= kLastKey; }
 
+// A key still held by another note or letter is lifted first, as a mouse lifts before it
+// clicks again: the key's own colour comes back before the new press lights it.
+template <typename Map>
+bool ForgetHolds(Map& held, int key) {
+    bool found = false;
+    for (auto it = held.begin(); it != held.end();) {
+        if (it->second == key) {
+            it = held.erase(it);
+            found = true;
+        } else {
+            ++it;
+        }
+    }
+    return found;
+}
+void PressHeldKey(Program& p, int key) {
+    const bool midi = ForgetHolds(p.state.midiHeld, key);
+    const bool computer = ForgetHolds(p.state.computerHeld, key);
+    if (midi || computer) ReleaseKey(p, notation::KeyNumber{key});
+    PressKey(p, notation::KeyNumber{key});
+}
+
 void NoteOn(Program& p, const MidiEvent& e) {
     ExerciseState& s = p.state;
     auto last = s.midiLastOn.find(e.note);
@@ -26,8 +48,8 @@ void NoteOn(Program& p, const MidiEvent& e) {
         ShowInputMessage(p, OutsideKeyboardText(p, e.note));
         return;
     }
+    PressHeldKey(p, key);
     s.midiHeld[{e.port, e.channel, e.note}] = key;
-    PressKey(p, notation::KeyNumber{key});
 }
 
 void NoteOff(Program& p, const MidiEvent& e) {
@@ -107,8 +129,8 @@ void ComputerKeyDown(Program& p, ui::KeyPosition pos) {
     }
     const auto key = ui::KeyOfPosition(p, pos);
     if (!key) return;
+    PressHeldKey(p, *key);
     p.state.computerHeld[static_cast<int>(pos)] = *key;
-    PressKey(p, notation::KeyNumber{*key});
 }
 
 void ComputerKeyUp(Program& p, ui::KeyPosition pos) {

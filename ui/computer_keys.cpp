@@ -19,9 +19,9 @@ constexpr int kHighestBase = 37;  // the last DO from which a whole octave fits
 constexpr int kBaseWithoutRange = 13;
 
 // Under the lowest name row's text on a white key; at the bottom of a black key.
-constexpr double kWhiteLetterTop = 11340, kWhiteLetterHeight = 120;
-constexpr double kBlackLetterTop = 10200, kBlackLetterHeight = 180;
-constexpr double kLetterFont = 5.25;
+constexpr double kWhiteLetterTop = 11325, kWhiteLetterHeight = 135;
+constexpr double kBlackLetterTop = 10155, kBlackLetterHeight = 225;
+constexpr double kWhiteLetterFont = 6, kBlackLetterFont = 6.75;
 constexpr Color kLetterOnWhite = Rgb(80, 80, 160);
 constexpr Color kLetterOnBlack = Rgb(208, 208, 208);
 
@@ -98,7 +98,7 @@ void DesignComputerKeyLetters(Program& p) {
         letter.border = false;
         letter.align = Align::Center;
         letter.wordWrap = false;
-        letter.fontSize = kLetterFont;
+        letter.fontSize = black ? kBlackLetterFont : kWhiteLetterFont;
         letter.bold = true;
         letter.foreColor = black ? kLetterOnBlack : kLetterOnWhite;
         letter.z = kZNames;

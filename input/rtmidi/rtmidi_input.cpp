@@ -35,7 +35,8 @@ void SilenceBackEnds() {
     });
 }
 
-// RtMidi prints a warning when it makes a JACK client without a server: look first.
+// RtMidi prints a warning when it makes a JACK client without a server: look first (a
+// server that appears later is found at a later look).
 bool JackServerRunning() {
     jack_status_t status;
     jack_client_t* probe = jack_client_open("Velondo-probe", JackNoStartServer, &status);
@@ -44,8 +45,17 @@ bool JackServerRunning() {
     return true;
 }
 
+// Likewise RtMidi prints when the ALSA sequencer cannot be opened.
+bool AlsaSequencerPresent() {
+    snd_seq_t* seq = nullptr;
+    if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK) < 0) return false;
+    snd_seq_close(seq);
+    return true;
+}
+
 std::unique_ptr<RtMidiIn> MakeInput(RtMidi::Api api) {
     if (api == RtMidi::UNIX_JACK && !JackServerRunning()) return nullptr;
+    if (api == RtMidi::LINUX_ALSA && !AlsaSequencerPresent()) return nullptr;
     try {
         auto in = std::make_unique<RtMidiIn>(api, kClientName);
         in->setErrorCallback(&QuietRtMidi, nullptr);

@@ -1,0 +1,217 @@
+// The RtMidi adapter against a real JACK server (the dummy driver, started here): a virtual
+// keyboard appears and is connected, its notes become key presses in order on the test's
+// thread, and once it vanishes it is dropped. Without any back end the adapter is silent.
+#include <RtMidi.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <jack/jack.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "app/shell.h"
+#include "app/wiring.h"
+#include "core/system_adapters.h"
+#include "core/testing/test_adapters.h"
+#include "input/input.h"
+#include "input/rtmidi/rtmidi_input.h"
+#include "notation/notation.h"
+#include "ui/keyboard.h"
+
+namespace velondo {
+namespace {
+
+using namespace std::chrono_literals;
+using Steady = std::chrono::steady_clock;
+
+void Quiet(const char*) {}
+
+// A JACK server of its own for this test process, on the dummy driver.
+class JackServer {
+public:
+    JackServer() : name_("velondo-test-" + std::to_string(::getpid())) {
+        ::setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
+        ::setenv("JACK_NO_AUDIO_RESERVATION", "1", 1);
+        ::setenv("JACK_NO_START_SERVER", "1", 1);
+        jack_set_error_function(&Quiet);
+        jack_set_info_function(&Quiet);
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(null, 1);
+            ::dup2(null, 2);
+            ::execlp("jackd", "jackd", "--no-realtime", "-n", name_.c_str(), "-d", "dummy", "-r",
+                     "44100", "-p", "256", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        const auto deadline = Steady::now() + 15s;
+        while (!up_ && Steady::now() < deadline && !exited()) {
+            if (jack_client_t* c = jack_client_open("probe", JackNoStartServer, nullptr)) {
+                jack_client_close(c);
+                up_ = true;
+            } else {
+                std::this_thread::sleep_for(50ms);
+            }
+        }
+    }
+    ~JackServer() {
+        if (pid_ <= 0 || exited()) return;
+        ::kill(pid_, SIGTERM);
+        for (int i = 0; i < 100 && !exited(); ++i) std::this_thread::sleep_for(50ms);
+        if (!exited()) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+    bool up() const { return up_; }
+
+private:
+    bool exited() {
+        if (gone_) return true;
+        gone_ = ::waitpid(pid_, nullptr, WNOHANG) == pid_;
+        return gone_;
+    }
+    std::string name_;
+    pid_t pid_ = -1;
+    bool up_ = false;
+    bool gone_ = false;
+};
+
+// The window's thread, played by the test's own: what the adapter posts runs here.
+class WindowThread {
+public:
+    void post(std::function<void()> fn) {
+        std::lock_guard lock(mutex_);
+        if (std::this_thread::get_id() == owner_) ++postedFromWindowThread;
+        queue_.push_back(std::move(fn));
+        arrived_.notify_all();
+    }
+    // Runs the posted functions until done() holds or the time is up.
+    bool runUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s) {
+        const auto deadline = Steady::now() + timeout;
+        while (!done()) {
+            std::unique_lock lock(mutex_);
+            if (!arrived_.wait_until(lock, deadline, [this] { return !queue_.empty(); }))
+                return done();
+            auto fn = std::move(queue_.front());
+            queue_.pop_front();
+            lock.unlock();
+            fn();
+        }
+        return true;
+    }
+    int postedFromWindowThread = 0;
+
+private:
+    std::thread::id owner_ = std::this_thread::get_id();
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    std::deque<std::function<void()>> queue_;
+};
+
+void Send(RtMidiOut& out, unsigned char status, int note, int velocity) {
+    const unsigned char bytes[3] = {status, static_cast<unsigned char>(note),
+                                    static_cast<unsigned char>(velocity)};
+    out.sendMessage(bytes, sizeof bytes);
+}
+
+int PianoPlays(const std::vector<std::string>& log, std::vector<int>* samples = nullptr) {
+    int n = 0;
+    for (const std::string& entry : log) {
+        if (!entry.starts_with("Play mmcPiano(")) continue;
+        ++n;
+        if (samples) samples->push_back(std::stoi(entry.substr(14)));
+    }
+    return n;
+}
+
+TEST(MidiRtMidi, AlsaAndJackAreCompiledIn) {
+    const auto backEnds = midi::RtMidiInput::compiledBackEnds();
+    for (const char* wanted : {"ALSA", "Jack"})
+        EXPECT_NE(std::find(backEnds.begin(), backEnds.end(), wanted), backEnds.end()) << wanted;
+}
+
+TEST(MidiRtMidi, VirtualKeyboardIsConnectedPlayedAndDropped) {
+    JackServer jack;
+    ASSERT_TRUE(jack.up()) << "jackd did not start";
+
+    WindowThread window;
+    SystemClock clock;
+    midi::RtMidiInput input(clock, [&](std::function<void()> fn) { window.post(std::move(fn)); },
+                            50ms);
+    testing::TestRig rig;
+    Ports ports = rig.ports();
+    ports.midi = &input;
+    Program p(ports);
+    InstallAll(p);
+    p.dataRootCandidates = {VELONDO_SOURCE_DATA_DIR};
+    app::MainLoad(p);  // opens the MIDI inputs once the window is there
+    notation::SetKeyboardRegister(p, notation::Register::Media);  // samples 13 … 61
+    p.main.lblVisualizzaB[11].on = true;                          // keyboard sounds
+    p.main.lblVisualizzaB[9].on = false;
+    p.main.lblVisualizzaB[7].on = true;  // keys lit only while held
+
+    RtMidiOut keyboard(RtMidi::UNIX_JACK, "Tastiera di prova");
+    keyboard.openVirtualPort("uscita");
+    const std::string caption = std::string(input::texts::MidiConnected) + "Tastiera di prova:uscita";
+    ASSERT_TRUE(window.runUntil([&] { return p.main.lblMessaggioMidi.caption == caption; }))
+        << "shown: " << p.main.lblMessaggioMidi.caption;
+    EXPECT_TRUE(p.main.lblMessaggioMidi.visible);
+    const auto open = input.openInputs();
+    EXPECT_NE(std::find(open.begin(), open.end(), "Tastiera di prova:uscita"), open.end());
+
+    rig.sound.takeLog();
+    std::vector<int> expected;
+    for (int i = 0; i < 50; ++i) {
+        const int note = 36 + (i * 7) % 49;  // MIDI 36 … 84: keys 1 … 49 in Media
+        expected.push_back(note - 23);
+        Send(keyboard, 0x90, note, 100);
+        Send(keyboard, 0x80, note, 0);
+    }
+    ASSERT_TRUE(window.runUntil([&] { return PianoPlays(rig.sound.log()) >= 50; }))
+        << PianoPlays(rig.sound.log()) << " of 50 notes arrived";
+    std::vector<int> played;
+    PianoPlays(rig.sound.takeLog(), &played);
+    EXPECT_EQ(played, expected);
+
+    // A key held when the keyboard vanishes is released, and the keyboard is dropped.
+    Send(keyboard, 0x90, 60, 100);  // key 25 in Media
+    ASSERT_TRUE(window.runUntil([&] { return PianoPlays(rig.sound.log()) == 1; }));
+    EXPECT_EQ(p.main.ShpTasto[25].fillColor, ui::keycolors::Pressed);
+    keyboard.closePort();
+    EXPECT_TRUE(window.runUntil(
+        [&] { return p.main.ShpTasto[25].fillColor == ui::keycolors::White; }));
+    EXPECT_TRUE(input.openInputs().empty());
+    EXPECT_EQ(window.postedFromWindowThread, 0);  // everything came from RtMidi's threads
+}
+
+TEST(MidiRtMidi, WithoutAnyBackEndStaysSilent) {
+    ::setenv("JACK_DEFAULT_SERVER", ("velondo-none-" + std::to_string(::getpid())).c_str(), 1);
+    ::setenv("JACK_NO_START_SERVER", "1", 1);
+    ::testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStdout();
+    {
+        WindowThread window;
+        SystemClock clock;
+        midi::RtMidiInput input(clock, [&](std::function<void()> fn) { window.post(std::move(fn)); },
+                                20ms);
+        input.start([](const MidiEvent&) {});
+        std::this_thread::sleep_for(200ms);  // several looks for inputs
+        for (const std::string& name : input.openInputs())
+            EXPECT_EQ(name.find("Tastiera di prova"), std::string::npos);
+    }
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
+
+}  // namespace
+}  // namespace velondo

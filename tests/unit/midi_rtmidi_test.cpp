@@ -2,11 +2,7 @@
 // keyboard appears and is connected, its notes become key presses in order on the test's
 // thread, and once it vanishes it is dropped. Without any back end the adapter is silent.
 #include <RtMidi.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <jack/jack.h>
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -24,6 +20,7 @@
 #include "core/testing/test_adapters.h"
 #include "input/input.h"
 #include "input/rtmidi/rtmidi_input.h"
+#include "input/rtmidi/testing/jack_dummy.h"
 #include "notation/notation.h"
 #include "ui/keyboard.h"
 
@@ -31,92 +28,8 @@ namespace velondo {
 namespace {
 
 using namespace std::chrono_literals;
-using Steady = std::chrono::steady_clock;
-
-void Quiet(const char*) {}
-
-// A JACK server of its own for this test process, on the dummy driver.
-class JackServer {
-public:
-    JackServer() : name_("velondo-test-" + std::to_string(::getpid())) {
-        ::setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
-        ::setenv("JACK_NO_AUDIO_RESERVATION", "1", 1);
-        ::setenv("JACK_NO_START_SERVER", "1", 1);
-        jack_set_error_function(&Quiet);
-        jack_set_info_function(&Quiet);
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            const int null = ::open("/dev/null", O_WRONLY);
-            ::dup2(null, 1);
-            ::dup2(null, 2);
-            ::execlp("jackd", "jackd", "--no-realtime", "-n", name_.c_str(), "-d", "dummy", "-r",
-                     "44100", "-p", "256", static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        const auto deadline = Steady::now() + 15s;
-        while (!up_ && Steady::now() < deadline && !exited()) {
-            if (jack_client_t* c = jack_client_open("probe", JackNoStartServer, nullptr)) {
-                jack_client_close(c);
-                up_ = true;
-            } else {
-                std::this_thread::sleep_for(50ms);
-            }
-        }
-    }
-    ~JackServer() {
-        if (pid_ <= 0 || exited()) return;
-        ::kill(pid_, SIGTERM);
-        for (int i = 0; i < 100 && !exited(); ++i) std::this_thread::sleep_for(50ms);
-        if (!exited()) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
-    bool up() const { return up_; }
-
-private:
-    bool exited() {
-        if (gone_) return true;
-        gone_ = ::waitpid(pid_, nullptr, WNOHANG) == pid_;
-        return gone_;
-    }
-    std::string name_;
-    pid_t pid_ = -1;
-    bool up_ = false;
-    bool gone_ = false;
-};
-
-// The window's thread, played by the test's own: what the adapter posts runs here.
-class WindowThread {
-public:
-    void post(std::function<void()> fn) {
-        std::lock_guard lock(mutex_);
-        if (std::this_thread::get_id() == owner_) ++postedFromWindowThread;
-        queue_.push_back(std::move(fn));
-        arrived_.notify_all();
-    }
-    // Runs the posted functions until done() holds or the time is up.
-    bool runUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s) {
-        const auto deadline = Steady::now() + timeout;
-        while (!done()) {
-            std::unique_lock lock(mutex_);
-            if (!arrived_.wait_until(lock, deadline, [this] { return !queue_.empty(); }))
-                return done();
-            auto fn = std::move(queue_.front());
-            queue_.pop_front();
-            lock.unlock();
-            fn();
-        }
-        return true;
-    }
-    int postedFromWindowThread = 0;
-
-private:
-    std::thread::id owner_ = std::this_thread::get_id();
-    std::mutex mutex_;
-    std::condition_variable arrived_;
-    std::deque<std::function<void()>> queue_;
-};
+using midi::testing::JackServer;
+using midi::testing::WindowThread;
 
 void Send(RtMidiOut& out, unsigned char status, int note, int velocity) {
     const unsigned char bytes[3] = {status, static_cast<unsigned char>(note),

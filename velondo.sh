@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 # What building, running and testing need (the data generators install their own).
 PACKAGES=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsdl2-mixer-dev
-          libgtest-dev fonts-liberation)
+          librtmidi-dev jackd2 libgtest-dev fonts-liberation)
 
 install_missing() {
     local missing=()

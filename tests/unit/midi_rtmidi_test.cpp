@@ -82,6 +82,17 @@ TEST(MidiRtMidi, VirtualKeyboardIsConnectedPlayedAndDropped) {
     const auto open = input.openInputs();
     EXPECT_NE(std::find(open.begin(), open.end(), "Tastiera di prova:uscita"), open.end());
 
+    // The connection is live once a note gets through: JACK may need a period or two.
+    rig.sound.takeLog();
+    bool live = false;
+    for (int attempt = 0; attempt < 100 && !live; ++attempt) {
+        Send(keyboard, 0x90, 36, 100);
+        Send(keyboard, 0x80, 36, 0);
+        live = window.runUntil([&] { return PianoPlays(rig.sound.log()) > 0; }, 100ms);
+    }
+    ASSERT_TRUE(live) << "no note got through";
+    window.runUntil([] { return false; }, 200ms);  // late answers to the first attempts
+
     rig.sound.takeLog();
     std::vector<int> expected;
     for (int i = 0; i < 50; ++i) {

@@ -37,7 +37,7 @@ Timing StartOnce() {
     sound::SdlSound sound;
     Program program(
         Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale, &files,
-              nullptr});
+              nullptr, nullptr});
     timers.attach(program);
     InstallAll(program);
     program.dataRootCandidates = {VELONDO_SOURCE_DATA_DIR};

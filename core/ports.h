@@ -140,6 +140,13 @@ public:
     virtual void start(Sink sink) = 0;
 };
 
+/// Where the program reports its own faults (a call of a handler that does not exist).
+class LogPort {
+public:
+    virtual ~LogPort() = default;
+    virtual void error(const std::string& message) = 0;
+};
+
 struct Ports {
     Clock* clock;
     Random* random;
@@ -150,6 +157,7 @@ struct Ports {
     ScreenPort* screen;
     LocalePort* locale;
     FilesPort* files;
+    LogPort* log = nullptr;  // none: faults go unreported
     MidiPort* midi = nullptr;  // none: no MIDI input at all
 };
 

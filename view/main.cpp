@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     SystemClock clock;
     SystemRandom random;
     SystemFiles files;
+    StderrLog log;
     view::QtTimers timers(gate);
     view::QtScreen screen;
     view::QtLocale locale;
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     view::WindowQueue midiEvents(gate);
     midi::RtMidiInput midi(clock, [&](std::function<void()> fn) { midiEvents.post(std::move(fn)); });
     Program program(Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale,
-                          &files, &midi});
+                          &files, &log, &midi});
     timers.attach(program);
     InstallAll(program);
 

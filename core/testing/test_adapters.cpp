@@ -131,7 +131,8 @@ bool ScriptedMidi::deliver(MidiEvent e) {
 TestRig::TestRig() { reset(); }
 
 Ports TestRig::ports() {
-    return {&time, &random, &time, &sound, &dialogs, &printer, &screen, &locale, &files, &midi};
+    return {&time, &random, &time, &sound, &dialogs, &printer, &screen, &locale, &files, &log,
+            &midi};
 }
 
 void TestRig::reset() { program = std::make_unique<Program>(ports()); }

@@ -124,6 +124,13 @@ private:
     std::vector<std::string> ports_;
 };
 
+// Keeps the faults the program reports.
+class RecordingLog : public LogPort {
+public:
+    void error(const std::string& message) override { errors.push_back(message); }
+    std::vector<std::string> errors;
+};
+
 // A program wired to the test adapters.
 struct TestRig {
     TestRig();
@@ -135,6 +142,7 @@ struct TestRig {
     FixedScreen screen;
     FixedLocale locale;
     SystemFiles files;
+    RecordingLog log;
     ScriptedMidi midi{time};
     std::unique_ptr<Program> program;
 

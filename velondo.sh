@@ -6,7 +6,8 @@ cd "$(dirname "$0")"
 
 # What building, running and testing need (the data generators install their own).
 PACKAGES=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsdl2-mixer-dev
-          libgtest-dev fonts-liberation dpkg-dev desktop-file-utils appstream strace)
+          librtmidi-dev jackd2 libgtest-dev fonts-liberation dpkg-dev desktop-file-utils
+          appstream strace clang-format poppler-utils)
 
 install_missing() {
     local missing=()

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "app/shell.h"
+#include "input/input.h"
 #include "sound/sound.h"
 #include "ui/help.h"
 #include "ui/layout.h"
@@ -106,6 +107,7 @@ void MainLoad(Program& p) {
     ShowDataRootProblem(p);
     m.frmVelondo7Principale2.visible = true;
     p.mainLoaded = true;
+    input::StartListening(p);
 }
 
 void UnloadSplash(Program& p) {

@@ -4,6 +4,7 @@
 #include "drill/drill.h"
 #include "drill/install.h"
 #include "exercise/install.h"
+#include "input/input.h"
 #include "notation/install.h"
 #include "print/install.h"
 #include "sound/install.h"
@@ -26,17 +27,14 @@ void InstallAll(Program& program) {
     app::Install(program);
 
     // A key press is shared by three subsystems, in this order: the keyboard lights the
-    // key, the sound layer sounds it, the drill judges it.
+    // key, the sound layer sounds it, the drill judges it (input::PressKey).
+    // A MIDI keyboard and the computer keyboard press the keys the same way.
+    input::Install(program);
     program.handlers.add("lblTasto", "MouseDown", [](Program& p, const Event& e) {
-        if (e.index < 1 || e.index > notation::kKeys) return;
-        const notation::KeyNumber key{e.index};
-        ui::KeyPressDisplay(p, key);
-        sound::KeySample(p, key);
-        drill::CheckAnswer(p, key);
+        input::PressKey(p, notation::KeyNumber{e.index});
     });
     program.handlers.add("lblTasto", "MouseUp", [](Program& p, const Event& e) {
-        if (e.index < 1 || e.index > notation::kKeys) return;
-        ui::KeyReleaseDisplay(p, notation::KeyNumber{e.index});
+        input::ReleaseKey(p, notation::KeyNumber{e.index});
     });
 }
 

@@ -36,7 +36,8 @@ Timing StartOnce() {
     view::QtPrinter printer;
     sound::SdlSound sound;
     Program program(
-        Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale, &files});
+        Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale, &files,
+              nullptr, nullptr});
     timers.attach(program);
     InstallAll(program);
     program.dataRootCandidates = {VELONDO_SOURCE_DATA_DIR};

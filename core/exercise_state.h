@@ -6,7 +6,9 @@
 // (ScegliNome) are hidden label arrays of the window (lblNaturali … with caption and
 // colour): see MainWindow.
 #include <array>
+#include <map>
 #include <string>
+#include <tuple>
 
 #include "core/color.h"
 
@@ -79,6 +81,24 @@ struct ExerciseState {
     int lampeggiaRecord = 0;  // record-line blink ticks
     int NumIsto = 0;          // used history slots, also the newest one
     int MouseMove = 100;      // history slot shown in the detail row; 100: none
+
+    // --- answering from a MIDI keyboard and from the computer keyboard ---
+    struct HeldNote {
+        std::string port;
+        int channel = 0, note = 0;
+        friend auto operator<=>(const HeldNote&, const HeldNote&) = default;
+    };
+    std::map<HeldNote, int> midiHeld;  // note held → the key it pressed
+    struct LastNoteOn {
+        std::string port;
+        int channel = 0;
+        std::int64_t ms = 0;
+    };
+    std::map<int, LastNoteOn> midiLastOn;  // MIDI note → its last note-on
+    bool midiMessageOpenedBox = false;     // the MIDI message showed the hidden message box
+    int computerKeysRangeBase = 0;         // first key of the octave the range starts in
+    int computerKeysBase = 0;              // first key of the mapped octaves; 0: not yet set
+    std::map<int, int> computerHeld;       // computer key position → the key it pressed
 
     // --- storage ---
     bool FileSalvato = true;

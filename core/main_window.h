@@ -153,6 +153,7 @@ struct MainWindow {
     ControlArray lblBemolliT{registry, "lblBemolliT", K::Label, 1, 49};
     ControlArray lblDDiesisT{registry, "lblDDiesisT", K::Label, 1, 49};
     ControlArray lblDBemolliT{registry, "lblDBemolliT", K::Label, 1, 49};
+    ControlArray lblLettera{registry, "lblLettera", K::Label, 1, 49};  // computer-key letters
     ControlArray lblTasto{registry, "lblTasto", K::Label, 0, 49};
 
     // --- message frame over the logo area ---
@@ -163,6 +164,7 @@ struct MainWindow {
     Control lblStoScrivendo{registry, "lblStoScrivendo", K::Label};
     Control lblContDown{registry, "lblContDown", K::Label};
     Control lblAvvisoFile{registry, "lblAvvisoFile", K::Label};  // what happened to a data file
+    Control lblMessaggioMidi{registry, "lblMessaggioMidi", K::Label};  // over the others, briefly
 
     // --- panels ---
     ControlArray FraSpiegazioni{registry, "FraSpiegazioni", K::Frame, 0, 9};
@@ -263,6 +265,7 @@ struct MainWindow {
     Timer TmrAvanti{registry, "TmrAvanti", 150};
     Timer TmrScaricaSplash{registry, "TmrScaricaSplash", 1000};
     Timer TmrEsci{registry, "TmrEsci", 1500};
+    Timer TmrMessaggioMidi{registry, "TmrMessaggioMidi", 3000};
 };
 
 struct SplashWindow {

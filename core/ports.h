@@ -2,6 +2,7 @@
 // The outside world as the core sees it. Each port has a program adapter (Qt, SDL)
 // and a test adapter (core/testing) that scripts can drive exactly.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -143,6 +144,27 @@ public:
     virtual std::vector<std::string> list(const std::string& folder) const = 0;
 };
 
+/// What a MIDI input reports: an input that appeared or vanished, a note pressed or released.
+struct MidiEvent {
+    enum class Kind { Connected, Disconnected, NoteOn, NoteOff };
+    Kind kind = Kind::NoteOn;
+    std::string port;   // the input's name as its back end gives it
+    int channel = 0;    // 0..15
+    int note = 0;       // MIDI note number 0..127
+    int velocity = 0;   // 1..127 for a note-on; a note-on of velocity 0 arrives as NoteOff
+    std::int64_t ms = 0;  // steady clock (Clock::steadyMs) when the event arrived
+};
+
+/// MIDI input. Once started the adapter opens every input it finds, keeps watching for
+/// inputs that appear or vanish, and hands each event to the sink on the window's thread,
+/// one at a time, never inside another handler.
+class MidiPort {
+public:
+    using Sink = std::function<void(const MidiEvent&)>;
+    virtual ~MidiPort() = default;
+    virtual void start(Sink sink) = 0;
+};
+
 /// Where the program reports its own faults (a call of a handler that does not exist).
 class LogPort {
 public:
@@ -161,6 +183,7 @@ struct Ports {
     LocalePort* locale;
     FilesPort* files;
     LogPort* log = nullptr;  // none: faults go unreported
+    MidiPort* midi = nullptr;  // none: no MIDI input at all
 };
 
 }  // namespace velondo

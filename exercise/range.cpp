@@ -6,6 +6,7 @@
 #include "exercise/panel_look.h"
 #include "notation/notation.h"
 #include "sound/sound.h"
+#include "ui/computer_keys.h"
 #include "ui/keyboard.h"
 #include "ui/options.h"
 
@@ -215,6 +216,7 @@ void MarkRange(Program& p) {
 void ConfirmRange(Program& p) {
     ChooseKeyboardRegister(p);
     MarkRange(p);
+    ui::ShowComputerKeyLetters(p);  // the computer keys' octaves follow the new range
     // The shading follows the new range: switched off and on again, silently.
     if (p.main.isOn(Option::Shading)) {
         options::SilentClick(p, Option::Shading, 2);

@@ -1,5 +1,6 @@
 #include "scenario/runner.h"
 
+#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
@@ -289,6 +290,10 @@ void Runner::execute(const Line& line) {
     } else if (cmd == "type") {
         if (!need(2)) return;
         viewHost().type(w[1]);
+    } else if (cmd == "midi") {
+        cmdMidi(line);
+    } else if (cmd == "keys" || cmd == "key") {
+        cmdKeys(line);
     } else {
         Target t;
         if (!ParseTarget(cmd, &t) || t.member.empty())
@@ -437,6 +442,50 @@ void Runner::cmdExpectFile(const Line& line) {
         return actual == w[6] ? pass() : failExpect(line, what + " line " + w[4], w[6], actual);
     }
     unknown(line, "bad expect file");
+}
+
+void Runner::cmdMidi(const Line& line) {
+    // midi connect "<name>" | midi disconnect "<name>"
+    // midi on <note> [velocity] [port "<name>"] [channel <c>] | midi off <note> [port …] [channel …]
+    const auto& w = line.words;
+    if (w.size() < 3) return unknown(line, "bad midi");
+    if (w[1] == "connect") return rig_.midi.connect(w[2]);
+    if (w[1] == "disconnect") return rig_.midi.disconnect(w[2]);
+    if (w[1] != "on" && w[1] != "off") return unknown(line, "bad midi " + w[1]);
+    const int note = std::stoi(w[2]);
+    int velocity = 100, channel = 0;
+    std::string port = rig_.midi.ports().empty() ? "" : rig_.midi.ports().back();
+    size_t i = 3;
+    if (w[1] == "on" && i < w.size() && !w[i].empty() && std::isdigit(static_cast<unsigned char>(w[i][0])))
+        velocity = std::stoi(w[i++]);
+    for (; i + 1 < w.size(); i += 2) {
+        if (w[i] == "port")
+            port = w[i + 1];
+        else if (w[i] == "channel")
+            channel = std::stoi(w[i + 1]);
+        else
+            return unknown(line, "bad midi option " + w[i]);
+    }
+    if (i != w.size()) return unknown(line, "bad midi option " + w[i]);
+    const bool heard = w[1] == "on" ? rig_.midi.noteOn(port, channel, note, velocity)
+                                    : rig_.midi.noteOff(port, channel, note);
+    if (!heard) fail(line, "no MIDI input \"" + port + "\" is connected and listened to");
+}
+
+void Runner::cmdKeys(const Line& line) {
+    // keys "zsx": each letter by its position; key Left | key Right: an arrow
+    const auto& w = line.words;
+    if (w.size() < 2) return unknown(line, "too few words for " + w[0]);
+    if (w[0] == "key") {
+        if (w[1] == "Left") return viewHost().physicalKey(ui::KeyPosition::Left);
+        if (w[1] == "Right") return viewHost().physicalKey(ui::KeyPosition::Right);
+        return unknown(line, "unknown key " + w[1]);
+    }
+    for (char c : w[1]) {
+        const auto pos = ui::PositionOfLetter(c);
+        if (!pos) return unknown(line, std::string("no piano key for '") + c + "'");
+        viewHost().physicalKey(*pos);
+    }
 }
 
 void Runner::cmdDump() {

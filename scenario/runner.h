@@ -46,6 +46,8 @@ private:
     void cmdCall(const Line& line, const Target& t);
     void cmdAssign(const Line& line, const Target& t, const std::string& value);
     void cmdDump();
+    void cmdMidi(const Line& line);
+    void cmdKeys(const Line& line);
     view::ViewHost& viewHost();
     void makeReadOnly(const std::string& folder);
     void releaseReadOnly();

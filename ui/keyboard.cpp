@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/text_number.h"
+#include "ui/computer_keys.h"
 #include "ui/name_rows.h"
 
 namespace velondo::ui {
@@ -76,6 +77,7 @@ void InstallKeyboard(Program& p) {
     f.addColor("ColoreTasto", p.state.ColoreTasto);
     DesignKeys(p);
     DesignNameRows(p);
+    DesignComputerKeyLetters(p);
     InstallNameButtons(p);
 }
 

@@ -1,4 +1,5 @@
-// Velondo: the program. Qt draws the windows and runs the timers; SDL2_mixer plays.
+// Velondo: the program. Qt draws the windows and runs the timers; SDL2_mixer plays;
+// RtMidi listens to MIDI keyboards.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include "app/shell.h"
 #include "app/wiring.h"
 #include "core/system_adapters.h"
+#include "input/rtmidi/rtmidi_input.h"
 #include "sound/sdl/sdl_sound.h"
 #include "view/main_view.h"
 #include "view/qt_adapters.h"
@@ -94,8 +96,10 @@ int main(int argc, char** argv) {
     view::QtDialogs dialogs;
     view::QtPrinter printer;
     sound::SdlSound sound;
+    view::WindowQueue midiEvents(gate);
+    midi::RtMidiInput midi(clock, [&](std::function<void()> fn) { midiEvents.post(std::move(fn)); });
     Program program(Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale,
-                          &files, &log});
+                          &files, &log, &midi});
     program.dataPlaces = app::PlatformPlaces(QCoreApplication::applicationDirPath().toStdString());
     timers.attach(program);
     InstallAll(program);

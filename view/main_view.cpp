@@ -13,6 +13,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "input/input.h"
+#include "view/physical_keys.h"
+
 namespace velondo::view {
 
 namespace {
@@ -308,13 +311,32 @@ void ModelView::mouseMoveEvent(QMouseEvent* e) {
     gate_.run([&] { forward(*c, "MouseMove", e); });
 }
 
+std::optional<ui::KeyPosition> ModelView::pianoKey(const QKeyEvent& e) const {
+    if (&window_ != &program_.main.frmVelondo7Principale2) return std::nullopt;
+    if (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;  // shortcuts stay shortcuts
+    return PositionOfEvent(e);
+}
+
 void ModelView::keyPressEvent(QKeyEvent* e) {
-    // Keys outside the text boxes go to the window itself (Enter on the clef and
+    // The letters play the piano, the arrows move their octaves (the name box keeps its
+    // own keys: it has the focus then).
+    if (const auto pos = pianoKey(*e)) {
+        if (!e->isAutoRepeat()) gate_.run([&] { input::ComputerKeyDown(program_, *pos); });
+        return;
+    }
+    // Other keys outside the text boxes go to the window itself (Enter on the clef and
     // accidentals panels).
     Event ev;
     ev.keyCode = WindowsKeyCode(*e);
     if (ev.keyCode == 0) return QWidget::keyPressEvent(e);
     gate_.run([&] { program_.offer(window_.name, "KeyDown", ev); });
+}
+
+void ModelView::keyReleaseEvent(QKeyEvent* e) {
+    const auto pos = pianoKey(*e);
+    if (!pos) return QWidget::keyReleaseEvent(e);
+    if (!e->isAutoRepeat()) gate_.run([&] { input::ComputerKeyUp(program_, *pos); });
 }
 
 bool ModelView::event(QEvent* e) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/program.h"
+#include "ui/computer_keys.h"
 #include "view/qt_adapters.h"
 
 namespace velondo::view {
@@ -33,6 +34,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     bool event(QEvent* e) override;
 
 private:
@@ -49,6 +51,8 @@ private:
     void forward(Control& c, const char* event, QMouseEvent* e);
     void syncTextBoxes(const std::vector<Item>& items);
     bool showsTextWidget(const Control& c) const;
+    // A key of the computer keyboard that plays the piano; nullopt for any other key.
+    std::optional<ui::KeyPosition> pianoKey(const QKeyEvent& e) const;
 
     Program& program_;
     ControlRegistry& registry_;

@@ -41,6 +41,32 @@ void QtTimers::fire(Timer& timer) {
     gate_.run([&] { program_->fireTimer(timer); });
 }
 
+void WindowQueue::post(std::function<void()> fn) {
+    {
+        std::lock_guard lock(mutex_);
+        queue_.push_back(std::move(fn));
+    }
+    QMetaObject::invokeMethod(this, [this] { drain(); }, Qt::QueuedConnection);
+}
+
+void WindowQueue::drain() {
+    for (;;) {
+        if (gate_.busy > 0) {
+            // A handler is still running (a dialog's own loop): go on once it is done.
+            QTimer::singleShot(1, this, [this] { drain(); });
+            return;
+        }
+        std::function<void()> fn;
+        {
+            std::lock_guard lock(mutex_);
+            if (queue_.empty()) return;
+            fn = std::move(queue_.front());
+            queue_.pop_front();
+        }
+        gate_.run(fn);
+    }
+}
+
 ScreenSize QtScreen::size() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return {};

@@ -2,8 +2,10 @@
 // Ports served by Qt: the window timers, the screen, the number format, file dialogs and
 // the printer.
 #include <QObject>
+#include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 
 #include "core/program.h"
 
@@ -33,6 +35,21 @@ private:
     EventGate& gate_;
     Program* program_ = nullptr;
     std::map<Timer*, QTimer*> timers_;
+};
+
+// Runs functions posted from other threads (MIDI input) on the window's thread, in the
+// order posted, each as one event of the program once no handler is running.
+class WindowQueue : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowQueue(EventGate& gate) : gate_(gate) {}
+    void post(std::function<void()> fn);  // from any thread
+
+private:
+    void drain();
+    EventGate& gate_;
+    std::mutex mutex_;
+    std::deque<std::function<void()>> queue_;
 };
 
 class QtScreen : public ScreenPort {

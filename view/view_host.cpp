@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include "view/main_view.h"
+#include "view/physical_keys.h"
 
 namespace velondo::view {
 
@@ -83,6 +84,19 @@ void ViewHost::type(const std::string& utf8) {
         QApplication::sendEvent(w, &release);
         sync();
     }
+}
+
+void ViewHost::physicalKey(ui::KeyPosition pos) {
+    sync();
+    QWidget* w = impl_->focusTarget();
+    if (!w) return;
+    const QString text = UsText(pos);
+    QKeyEvent press(QEvent::KeyPress, UsKey(pos), Qt::NoModifier, X11KeyCode(pos), 0, 0, text);
+    QApplication::sendEvent(w, &press);
+    sync();
+    QKeyEvent release(QEvent::KeyRelease, UsKey(pos), Qt::NoModifier, X11KeyCode(pos), 0, 0, text);
+    QApplication::sendEvent(w, &release);
+    sync();
 }
 
 }  // namespace velondo::view

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/program.h"
+#include "ui/computer_keys.h"
 
 namespace velondo::view {
 
@@ -26,6 +27,9 @@ public:
     void mouse(MouseAction action, int x, int y);
     // Keys into the focused widget; '\n' is Enter.
     void type(const std::string& utf8);
+    // A key of the computer keyboard pressed and released by its position (as a Linux
+    // desktop reports it), into the focused widget.
+    void physicalKey(ui::KeyPosition pos);
 
 private:
     struct Impl;

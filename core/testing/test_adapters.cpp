@@ -95,6 +95,42 @@ std::optional<std::string> ScriptedDialogs::answer(const FileDialogRequest& r) {
     return a;
 }
 
+void ScriptedMidi::start(Sink sink) {
+    sink_ = std::move(sink);
+    for (const std::string& port : ports_) deliver({MidiEvent::Kind::Connected, port});
+}
+
+void ScriptedMidi::connect(const std::string& port) {
+    if (std::find(ports_.begin(), ports_.end(), port) != ports_.end()) return;
+    ports_.push_back(port);
+    deliver({MidiEvent::Kind::Connected, port});
+}
+
+void ScriptedMidi::disconnect(const std::string& port) {
+    auto it = std::find(ports_.begin(), ports_.end(), port);
+    if (it == ports_.end()) return;
+    ports_.erase(it);
+    deliver({MidiEvent::Kind::Disconnected, port});
+}
+
+bool ScriptedMidi::noteOn(const std::string& port, int channel, int note, int velocity) {
+    const auto kind = velocity == 0 ? MidiEvent::Kind::NoteOff : MidiEvent::Kind::NoteOn;
+    return deliver({kind, port, channel, note, velocity});
+}
+
+bool ScriptedMidi::noteOff(const std::string& port, int channel, int note) {
+    return deliver({MidiEvent::Kind::NoteOff, port, channel, note, 0});
+}
+
+bool ScriptedMidi::deliver(MidiEvent e) {
+    if (!sink_) return false;
+    const bool known = std::find(ports_.begin(), ports_.end(), e.port) != ports_.end();
+    if (!known && e.kind != MidiEvent::Kind::Disconnected) return false;
+    e.ms = clock_.steadyMs();
+    sink_(e);
+    return true;
+}
+
 std::optional<WriteFault> FaultyFiles::plannedFault(const std::string& path) {
     const std::string folder = std::filesystem::path(path).parent_path().string();
     for (const std::string& ro : readOnly_)
@@ -110,7 +146,8 @@ std::optional<WriteFault> FaultyFiles::plannedFault(const std::string& path) {
 TestRig::TestRig() { reset(); }
 
 Ports TestRig::ports() {
-    return {&time, &random, &time, &sound, &dialogs, &printer, &screen, &locale, &files, &log};
+    return {&time, &random, &time, &sound, &dialogs, &printer, &screen, &locale, &files, &log,
+            &midi};
 }
 
 void TestRig::reset() {

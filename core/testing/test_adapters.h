@@ -104,6 +104,27 @@ public:
     NumberFormat format_{','};
 };
 
+// MIDI inputs a script plugs in and plays: events reach the program at once, stamped with
+// the virtual clock.
+class ScriptedMidi : public MidiPort {
+public:
+    explicit ScriptedMidi(const Clock& clock) : clock_(clock) {}
+    void start(Sink sink) override;
+    bool started() const { return static_cast<bool>(sink_); }
+    void connect(const std::string& port);
+    void disconnect(const std::string& port);
+    // False when the port is not connected or nobody listens yet.
+    bool noteOn(const std::string& port, int channel, int note, int velocity);
+    bool noteOff(const std::string& port, int channel, int note);
+    const std::vector<std::string>& ports() const { return ports_; }
+
+private:
+    bool deliver(MidiEvent e);
+    const Clock& clock_;
+    Sink sink_;
+    std::vector<std::string> ports_;
+};
+
 // Keeps the faults the program reports.
 class RecordingLog : public LogPort {
 public:
@@ -150,6 +171,7 @@ struct TestRig {
     FixedLocale locale;
     FaultyFiles files;
     RecordingLog log;
+    ScriptedMidi midi{time};
     std::unique_ptr<Program> program;
 
     Ports ports();

@@ -125,7 +125,7 @@ int main() {
         const int note = sample + input::kMidiToSample;
         const bool byMidi = i % 2 == 0;
         probe.mixedAt = 0;
-        probe.channel = sdl.channelOf(sound::Piano(sample));
+        probe.channel = sdl.channelOf(sound::Piano(notation::SampleNumber{sample}));
         const auto pressed = Steady::now();
         if (byMidi) {
             const unsigned char on[3] = {0x90, static_cast<unsigned char>(note), 100};

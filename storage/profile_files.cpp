@@ -51,6 +51,13 @@ Loaded Load(const Program& p, const std::string& path) {
 }
 
 bool Write(Program& p, const std::string& path) {
+    // An installed tree whose per-user copy could not be made is never changed.
+    if (!p.dataWritable() && path.starts_with(p.state.Dir)) {
+        ShowFileNotice(p, "Impostazione non salvata in " + FileName(path) +
+                              ": questa volta Velondo non può scrivere nella cartella dei dati. "
+                              "I risultati restano in memoria.");
+        return false;
+    }
     const FileOutcome out = p.ports.files->writeAtomic(path, ProfileBytes(p));
     if (out) return true;
     ShowFileNotice(p, "Impostazione non salvata in " + FileName(path) + " (" + out.reason +
@@ -89,6 +96,11 @@ void ReadDefaultProfile(Program& p) {
     if (l.missing) return;  // a missing default profile is written after the first trial
     if (!l.problem) {
         ShowFileNotice(p, "Default.txt non si può leggere (" + l.why +
+                              "): Velondo parte dai valori iniziali.");
+        return;
+    }
+    if (!p.dataWritable()) {  // a tree the program must not change: the file stays as it is
+        ShowFileNotice(p, "Default.txt è danneggiato (" + l.why +
                               "): Velondo parte dai valori iniziali.");
         return;
     }

@@ -162,9 +162,9 @@ TEST_P(ExitYesTest, UnsavedNamedProfileAsksFirst) {
     const ExitCase& c = GetParam();
     std::string asked;
     p().hooks.showSavePrompt = [&](Program&, const std::string& message) { asked = message; };
+    app::MainLoad(p());  // reads the save modes from the options file: set them after it
     p().state.FileSalvato = c.saved;
     p().main.lblSave[1].on = c.namedSaves;
-    app::MainLoad(p());
     p().call("lblVisualizza", 11, "Click");
     p().call("lblVuoiUscire", 0, "Click");
     EXPECT_EQ(!asked.empty(), c.prompts);

@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 # What building, running and testing need (the data generators install their own).
 PACKAGES=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsdl2-mixer-dev
-          libgtest-dev fonts-liberation)
+          libgtest-dev fonts-liberation poppler-utils)
 
 install_missing() {
     local missing=()

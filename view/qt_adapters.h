@@ -7,6 +7,7 @@
 
 #include "core/program.h"
 
+class QPainter;
 class QTimer;
 class QWidget;
 
@@ -50,19 +51,23 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+    std::string documentsFolder() const override;
 
 private:
     QWidget* parent_ = nullptr;
 };
 
+// The default printer through Qt PrintSupport, and PDF files through QPdfWriter; both draw
+// the page as vectors.
 class QtPrinter : public PrinterPort {
 public:
-    void setWindow(QWidget* window) { window_ = window; }
-    void printWindow() override;
-
-private:
-    QWidget* window_ = nullptr;
+    PrintOutcome print(const Page& page) override;
+    PrintOutcome writePdf(const Page& page, const std::string& path) override;
 };
+
+// Draws a page in the painter's current coordinates, one unit a twip, Arial served by
+// its metric twin.
+void PaintPage(QPainter& painter, const Page& page);
 
 // "File di testo (*.txt)|*.txt" (description|pattern pairs) as a Qt filter.
 QString QtFilter(const std::string& filter);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 namespace velondo::testing {
 
@@ -90,6 +91,20 @@ std::optional<std::string> ScriptedDialogs::answer(const FileDialogRequest& r) {
     auto a = answers_.front();
     answers_.pop_front();
     return a;
+}
+
+PrintOutcome RecordingPrinter::print(const Page& page) {
+    if (failNext) return *std::exchange(failNext, std::nullopt);
+    printed.push_back(page);
+    last_ = &printed.back();
+    return PrintOutcome::Done;
+}
+
+PrintOutcome RecordingPrinter::writePdf(const Page& page, const std::string& path) {
+    if (failNext) return *std::exchange(failNext, std::nullopt);
+    pdfs.push_back({path, page});
+    last_ = &pdfs.back().page;
+    return PrintOutcome::Done;
 }
 
 TestRig::TestRig() { reset(); }

@@ -1,0 +1,144 @@
+// A full results board printed into a PDF through the real Qt adapter, read back with
+// poppler's pdftotext and rendered with pdftoppm.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "app/wiring.h"
+#include "core/testing/test_adapters.h"
+#include "drill/results.h"
+#include "print/print.h"
+#include "view/qt_adapters.h"
+
+namespace velondo {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Shell(const std::string& command) {
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return out;
+    std::array<char, 4096> buf{};
+    size_t n = 0;
+    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) out.append(buf.data(), n);
+    ::pclose(pipe);
+    return out;
+}
+
+constexpr std::array<const char*, 12> kNames{"Nicolò", "Agnès", "Luca", "Zoë",    "Mattia", "Irene",
+                                             "Giosuè", "Sara",  "Noè",  "Chiara", "Ettore", "Tecla"};
+
+class PdfPage : public ::testing::Test {
+protected:
+    PdfPage() {
+        Ports ports = rig.ports();
+        ports.printer = &printer;
+        program = std::make_unique<Program>(ports);
+        InstallAll(*program);
+        Program& p = *program;
+        p.main.lblVoceOpzioni[11].caption = "00007 - Contralto";
+        p.main.lblVoceOpzioni[3].caption = "Contralto";
+        for (int i = 1; i <= 12; ++i)
+            drill::SetRankingRow(p, i, {kNames[i - 1], i < 6 ? "20" : "13", std::to_string(i - 1),
+                                        "1," + std::to_string(100 + i), "0" + std::to_string(i % 9 + 1) + "/12/26"});
+        for (int k = 1; k <= 20; ++k)
+            drill::SetHistorySlot(p, k, {k % 2 ? "Nicolò" : "Agnès", "13", std::to_string(k % 4),
+                                         "2," + std::to_string(500 + k), std::to_string(10 + k) + "/11/26"});
+        p.main.lblNomeRecord.caption = "Giosuè";
+        p.main.lblTempoRecord.caption = "0,8765432";
+        p.main.lblDataRecord.caption = "03/12/26";
+        rig.time.setClock({2026, 12, 11, 14, 0, 0});
+        dir = fs::temp_directory_path() / ("velondo-pdf-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    ~PdfPage() override { fs::remove_all(dir); }
+
+    void SaveAs(const fs::path& file) {
+        rig.dialogs.queue(file.string());
+        print::PrintButtonClick(*program);
+        print::AnswerClick(*program, print::Answer::Pdf);
+    }
+
+    testing::TestRig rig;
+    view::QtPrinter printer;
+    std::unique_ptr<Program> program;
+    fs::path dir;
+};
+
+TEST_F(PdfPage, FullBoardReadsBackAsText) {
+    const fs::path file = dir / "00007 - Contralto - risultati.pdf";
+    SaveAs(file);
+    ASSERT_TRUE(fs::exists(file));
+    EXPECT_FALSE(program->main.lblFineProva.visible);
+
+    const std::string info = Shell("pdfinfo '" + file.string() + "'");
+    EXPECT_TRUE(std::regex_search(info, std::regex(R"(Pages:\s+1\n)"))) << info;
+    EXPECT_TRUE(std::regex_search(info, std::regex(R"(Page size:\s+768 x 576 pts)"))) << info;
+
+    const std::string text = Shell("pdftotext -enc UTF-8 '" + file.string() + "' -");
+    std::vector<std::string> wanted = {
+        "11/12/26 - Dati dell'esercizio:", "'00007 - Contralto'", "Chiave:", "Contralto",
+        "Nota più acuta:", "Nota più grave:", "Intervallo:", "Note differenti:", "Naturali:",
+        "Diesis:", "Bemolli:", "Doppi Diesis:", "Doppi Bemolli:", "Classifica", "Nome", "Note",
+        "Err.", "Media Sec.", "Data", "Record assoluto:", "Giosuè", "0,8765432 sec.", "03/12/26",
+        "Dati istogrammi (tempo medio per nota e numero errori)"};
+    for (int i = 1; i <= 12; ++i) {
+        wanted.push_back(kNames[i - 1]);
+        wanted.push_back("1," + std::to_string(100 + i));
+        wanted.push_back("0" + std::to_string(i % 9 + 1) + "/12/26");
+    }
+    for (int k = 1; k <= 20; ++k) {
+        wanted.push_back("2," + std::to_string(500 + k));
+        wanted.push_back(std::to_string(10 + k) + "/11/26");
+    }
+    for (const std::string& w : wanted) EXPECT_NE(text.find(w), std::string::npos) << w;
+
+    // A picture to look at beside the layout table.
+    const char* out = std::getenv("VELONDO_PRINT_PNG");
+    const fs::path png = out ? fs::path(out) : dir / "page";
+    fs::create_directories(png.parent_path());
+    Shell("pdftoppm -png -r 96 -singlefile '" + file.string() + "' '" + png.string() + "'");
+    EXPECT_TRUE(fs::exists(png.string() + ".png"));
+}
+
+TEST_F(PdfPage, UnwritableFolderWritesNothingAndSaysSo) {
+    const fs::path file = dir / "missing" / "x.pdf";
+    SaveAs(file);
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_TRUE(program->main.lblFineProva.visible);
+    EXPECT_EQ(program->main.lblFineProva.caption, print::texts::PdfNotWritten);
+    EXPECT_FALSE(program->main.FraStampa.visible);
+}
+
+TEST_F(PdfPage, ReplacesAnExistingFileWhole) {
+    const fs::path file = dir / "r.pdf";
+    std::ofstream(file) << "old";
+    SaveAs(file);
+    std::ifstream in(file, std::ios::binary);
+    std::string head(5, '\0');
+    in.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-");
+}
+
+}  // namespace
+}  // namespace velondo
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -150,8 +150,12 @@ PrintOutcome QtPrinter::print(const Page& page) {
     if (paper.isValid()) printer.setPageSize(paper);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QStringLiteral("Velondo - risultati"));
+    return PrintFitted(printer, page) ? PrintOutcome::Done : PrintOutcome::PrinterError;
+}
+
+bool PrintFitted(QPrinter& printer, const Page& page) {
     QPainter g;
-    if (!g.begin(&printer)) return PrintOutcome::PrinterError;
+    if (!g.begin(&printer)) return false;
     // Fitted to the printable area, proportions kept, centred.
     const QRectF area = printer.pageRect(QPrinter::DevicePixel);
     const double scale = std::min(area.width() / page.width, area.height() / page.height);
@@ -159,8 +163,7 @@ PrintOutcome QtPrinter::print(const Page& page) {
     g.scale(scale, scale);
     PaintPage(g, page);
     const bool ended = g.end();
-    if (!ended || printer.printerState() == QPrinter::Error) return PrintOutcome::PrinterError;
-    return PrintOutcome::Done;
+    return ended && printer.printerState() != QPrinter::Error;
 }
 
 PrintOutcome QtPrinter::writePdf(const Page& page, const std::string& path) {

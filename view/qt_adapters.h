@@ -8,6 +8,7 @@
 #include "core/program.h"
 
 class QPainter;
+class QPrinter;
 class QTimer;
 class QWidget;
 
@@ -68,6 +69,9 @@ public:
 // Draws a page in the painter's current coordinates, one unit a twip, Arial served by
 // its metric twin.
 void PaintPage(QPainter& painter, const Page& page);
+// Prints a page on a printer set up with its paper and orientation: scaled to fit the
+// printable area with its proportions, centred. False when the printer fails.
+bool PrintFitted(QPrinter& printer, const Page& page);
 
 // "File di testo (*.txt)|*.txt" (description|pattern pairs) as a Qt filter.
 QString QtFilter(const std::string& filter);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QPageSize>
+#include <QPrinter>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -133,6 +135,55 @@ TEST_F(PdfPage, ReplacesAnExistingFileWhole) {
     in.read(head.data(), 5);
     EXPECT_EQ(head, "%PDF-");
 }
+
+struct Paper {
+    const char* name;
+    QPageSize::PageSizeId id;
+    const char* points;  // landscape, as pdfinfo writes it
+};
+class PrinterPaper : public PdfPage, public ::testing::WithParamInterface<Paper> {};
+
+// The printer's path, with Qt's PDF output standing in for the printer: the page fills
+// the landscape paper's height, its proportions kept.
+TEST_P(PrinterPaper, FitsTheLandscapePage) {
+    const Paper& c = GetParam();
+    print::FillPage(*program);
+    const Page page = print::DescribePage(*program);
+    const fs::path file = dir / (std::string(c.name) + ".pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(file.string()));
+    printer.setPageSize(QPageSize(c.id));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    ASSERT_TRUE(view::PrintFitted(printer, page));
+    const std::string info = Shell("pdfinfo '" + file.string() + "'");
+    EXPECT_NE(info.find(c.points), std::string::npos) << info;
+    const std::string text = Shell("pdftotext -enc UTF-8 '" + file.string() + "' -");
+    for (const char* w : {"Nota più acuta:", "Nicolò", "Dati istogrammi", "0,8765432 sec."})
+        EXPECT_NE(text.find(w), std::string::npos) << w;
+    // Proportions kept: "Chiave:" (top 1050, left 1155) and "Record assoluto:" (5985, 210),
+    // both 9 pt italic, stand 4935 twips apart down and 945 across, whatever the scale.
+    const std::string boxes = Shell("pdftotext -bbox '" + file.string() + "' -");
+    const auto corner = [&](const std::string& word) {
+        const std::regex re("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
+        std::smatch m;
+        EXPECT_TRUE(std::regex_search(boxes, m, re)) << word;
+        return m.empty() ? std::pair{0.0, 0.0} : std::pair{std::stod(m[1]), std::stod(m[2])};
+    };
+    const auto [clefX, clefY] = corner("Chiave:");
+    const auto [recordX, recordY] = corner("Record");
+    ASSERT_GT(clefX - recordX, 0);
+    EXPECT_NEAR((recordY - clefY) / (clefX - recordX), 4935.0 / 945.0, 0.1);
+    // The page's height fills most of the paper's printable height.
+    EXPECT_GT(recordY - clefY, 0.8 * 4935 / 20 * (std::string(c.name) == "a4" ? 595.276 : 612) / 576);
+}
+
+INSTANTIATE_TEST_SUITE_P(Papers, PrinterPaper,
+                         ::testing::Values(Paper{"a4", QPageSize::A4, "842 x 595 pts"},
+                                           Paper{"letter", QPageSize::Letter, "792 x 612 pts"}),
+                         [](const ::testing::TestParamInfo<Paper>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace velondo

@@ -56,7 +56,8 @@ constexpr double kRowStep = 210;
 
 constexpr double kRankingHeadingTop = 2520, kRankingHeadersTop = 2940, kRankingTop = 3255;
 constexpr double kRecordTop = 5985;
-constexpr std::array<Column, 4> kRecordColumns{{{210, 1590}, {1890, 1590}, {3570, 1695}, {5355, 1380}}};
+constexpr std::array<Column, 4> kRecordColumns{
+    {{210, 1590}, {1890, 1590}, {3570, 1695}, {5355, 1380}}};
 constexpr double kHistoryHeadingTop = 6405, kHistoryHeadersTop = 6825, kHistoryTop = 7140;
 
 constexpr const char* kRankingHeading = "Classifica";
@@ -109,9 +110,12 @@ void Rule(Control& line, Control* page, double top) {
 
 PageText::Align AlignOf(Align a) {
     switch (a) {
-        case Align::Center: return PageText::Align::Center;
-        case Align::Right: return PageText::Align::Right;
-        case Align::Left: break;
+        case Align::Center:
+            return PageText::Align::Center;
+        case Align::Right:
+            return PageText::Align::Right;
+        case Align::Left:
+            break;
     }
     return PageText::Align::Left;
 }

@@ -368,8 +368,6 @@ void DesignPanels(MainWindow& m) {
     }
     m.lblStoScrivendo.caption = "Sto componendo le note: un attimo di pazienza...";
     m.lblQuando.caption = "Quando sei pronto per iniziare un'altra prova premi il tasto INVIO";
-    m.FraStampa.visible = false;
-    m.fraPreparaStampa.visible = false;
 }
 
 // Panel 7: the exit question, "Sì" and "No" over white squares, the farewell in their place.

@@ -1,6 +1,7 @@
 // A full results board printed into a PDF through the real Qt adapter, read back with
 // poppler's pdftotext and rendered with pdftoppm.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QGuiApplication>
 #include <QPageSize>
@@ -10,13 +11,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <memory>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "app/wiring.h"
 #include "core/testing/test_adapters.h"
@@ -40,11 +39,12 @@ std::string Shell(const std::string& command) {
     return out;
 }
 
-constexpr std::array<const char*, 12> kNames{"Nicolò", "Agnès", "Luca", "Zoë",    "Mattia", "Irene",
-                                             "Giosuè", "Sara",  "Noè",  "Chiara", "Ettore", "Tecla"};
+constexpr std::array<const char*, 12> kNames{"Nicolò", "Agnès",  "Luca",   "Zoë",
+                                             "Mattia", "Irene",  "Giosuè", "Sara",
+                                             "Noè",    "Chiara", "Ettore", "Tecla"};
 
 class PdfPage : public ::testing::Test {
-protected:
+  protected:
     PdfPage() {
         Ports ports = rig.ports();
         ports.printer = &printer;
@@ -54,11 +54,15 @@ protected:
         p.main.lblVoceOpzioni[11].caption = "00007 - Contralto";
         p.main.lblVoceOpzioni[3].caption = "Contralto";
         for (int i = 1; i <= 12; ++i)
-            drill::SetRankingRow(p, i, {kNames[i - 1], i < 6 ? "20" : "13", std::to_string(i - 1),
-                                        "1," + std::to_string(100 + i), "0" + std::to_string(i % 9 + 1) + "/12/26"});
+            drill::SetRankingRow(
+                p, i,
+                {kNames[i - 1], i < 6 ? "20" : "13", std::to_string(i - 1),
+                 "1," + std::to_string(100 + i), "0" + std::to_string(i % 9 + 1) + "/12/26"});
         for (int k = 1; k <= 20; ++k)
-            drill::SetHistorySlot(p, k, {k % 2 ? "Nicolò" : "Agnès", "13", std::to_string(k % 4),
-                                         "2," + std::to_string(500 + k), std::to_string(10 + k) + "/11/26"});
+            drill::SetHistorySlot(
+                p, k,
+                {k % 2 ? "Nicolò" : "Agnès", "13", std::to_string(k % 4),
+                 "2," + std::to_string(500 + k), std::to_string(10 + k) + "/11/26"});
         p.main.lblNomeRecord.caption = "Giosuè";
         p.main.lblTempoRecord.caption = "0,8765432";
         p.main.lblDataRecord.caption = "03/12/26";
@@ -92,12 +96,30 @@ TEST_F(PdfPage, FullBoardReadsBackAsText) {
     EXPECT_TRUE(std::regex_search(info, std::regex(R"(Page size:\s+768 x 576 pts)"))) << info;
 
     const std::string text = Shell("pdftotext -enc UTF-8 '" + file.string() + "' -");
-    std::vector<std::string> wanted = {
-        "11/12/26 - Dati dell'esercizio:", "'00007 - Contralto'", "Chiave:", "Contralto",
-        "Nota più acuta:", "Nota più grave:", "Intervallo:", "Note differenti:", "Naturali:",
-        "Diesis:", "Bemolli:", "Doppi Diesis:", "Doppi Bemolli:", "Classifica", "Nome", "Note",
-        "Err.", "Media Sec.", "Data", "Record assoluto:", "Giosuè", "0,8765432 sec.", "03/12/26",
-        "Dati istogrammi (tempo medio per nota e numero errori)"};
+    std::vector<std::string> wanted = {"11/12/26 - Dati dell'esercizio:",
+                                       "'00007 - Contralto'",
+                                       "Chiave:",
+                                       "Contralto",
+                                       "Nota più acuta:",
+                                       "Nota più grave:",
+                                       "Intervallo:",
+                                       "Note differenti:",
+                                       "Naturali:",
+                                       "Diesis:",
+                                       "Bemolli:",
+                                       "Doppi Diesis:",
+                                       "Doppi Bemolli:",
+                                       "Classifica",
+                                       "Nome",
+                                       "Note",
+                                       "Err.",
+                                       "Media Sec.",
+                                       "Data",
+                                       "Record assoluto:",
+                                       "Giosuè",
+                                       "0,8765432 sec.",
+                                       "03/12/26",
+                                       "Dati istogrammi (tempo medio per nota e numero errori)"};
     for (int i = 1; i <= 12; ++i) {
         wanted.push_back(kNames[i - 1]);
         wanted.push_back("1," + std::to_string(100 + i));
@@ -175,7 +197,8 @@ TEST_P(PrinterPaper, FitsTheLandscapePage) {
     ASSERT_GT(clefX - recordX, 0);
     EXPECT_NEAR((recordY - clefY) / (clefX - recordX), 4935.0 / 945.0, 0.1);
     // The page's height fills most of the paper's printable height.
-    EXPECT_GT(recordY - clefY, 0.8 * 4935 / 20 * (std::string(c.name) == "a4" ? 595.276 : 612) / 576);
+    EXPECT_GT(recordY - clefY,
+              0.8 * 4935 / 20 * (std::string(c.name) == "a4" ? 595.276 : 612) / 576);
 }
 
 INSTANTIATE_TEST_SUITE_P(Papers, PrinterPaper,

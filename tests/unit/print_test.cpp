@@ -1,3 +1,5 @@
+#include "print/print.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 #include "app/wiring.h"
 #include "core/testing/test_adapters.h"
 #include "drill/results.h"
-#include "print/print.h"
 #include "ui/layout.h"
 
 namespace velondo {
@@ -17,7 +18,7 @@ namespace {
 using print::Answer;
 
 class PrintPage : public ::testing::Test {
-protected:
+  protected:
     PrintPage() { InstallAll(p); }
 
     // The text whose box starts at (top, left), or nullopt.
@@ -66,7 +67,8 @@ TEST_P(PageLayout, PlacesTextAtTheLayoutTable) {
 INSTANTIATE_TEST_SUITE_P(
     EmptyBoard, PageLayout,
     ::testing::Values(
-        Placed{"date_line", 458, 630, 6105, 330, 9.75, true, true, "05/01/26 - Dati dell'esercizio: "},
+        Placed{"date_line", 458, 630, 6105, 330, 9.75, true, true,
+               "05/01/26 - Dati dell'esercizio: "},
         Placed{"profile", 735, 630, 6105, 330, 11.25, true, true, "'Vio1220snnnn'"},
         Placed{"clef_caption", 1050, 1155, 1380, 225, 9, false, true, "Chiave:"},
         Placed{"clef_value", 1050, 2625, 1485, 225, 9, false, false, "Violino"},
@@ -89,8 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PrintPage, FullRowsStandInTheirColumns) {
     for (int i = 1; i <= 12; ++i)
-        drill::SetRankingRow(p, i, {"Nome" + std::to_string(i), "13", std::to_string(i), "1,5",
-                                    "02/01/26"});
+        drill::SetRankingRow(
+            p, i, {"Nome" + std::to_string(i), "13", std::to_string(i), "1,5", "02/01/26"});
     drill::SetHistorySlot(p, 20, {"Ultima", "15", "2", "0,9876543", "04/01/26"});
     Print();
     const Page& page = rig.printer.printed.back();
@@ -111,7 +113,7 @@ TEST_F(PrintPage, NeverPrintsTheOverflowRow) {
     const Page& page = rig.printer.printed.back();
     EXPECT_EQ(Count(page, "Tredicesimo"), 0);
     EXPECT_EQ(Count(page, "9,9"), 0);
-    EXPECT_FALSE(At(page, 3255 + 210 * 12, 210));  // nor its number
+    EXPECT_FALSE(At(page, 3255 + 210 * 12, 210));   // nor its number
     EXPECT_FALSE(At(page, 3255 + 210 * 12, 2835));  // nor its notes
 }
 
@@ -174,7 +176,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ProposedName{"accented", "00003 - Città", "00003 - Città - risultati.pdf"},
                       ProposedName{"slashes", "a/b\\c", "a-b-c - risultati.pdf"},
                       ProposedName{"empty", "", "risultati.pdf"}),
-    [](const ::testing::TestParamInfo<ProposedName>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ProposedName>& info) {
+        return std::string(info.param.name);
+    });
 
 struct Failure {
     const char* name;
@@ -201,7 +205,8 @@ TEST_P(PrintFailure, TellsAndHidesThePage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, PrintFailure,
-    ::testing::Values(Failure{"no_printer", Answer::Print, PrintOutcome::NoPrinter, print::texts::NoPrinter},
+    ::testing::Values(Failure{"no_printer", Answer::Print, PrintOutcome::NoPrinter,
+                              print::texts::NoPrinter},
                       Failure{"printer_error", Answer::Print, PrintOutcome::PrinterError,
                               print::texts::NoPrinter},
                       Failure{"unwritable_pdf", Answer::Pdf, PrintOutcome::FileError,

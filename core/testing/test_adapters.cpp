@@ -110,7 +110,7 @@ PrintOutcome RecordingPrinter::writePdf(const Page& page, const std::string& pat
 TestRig::TestRig() { reset(); }
 
 Ports TestRig::ports() {
-    return {&time, &random, &time, &sound, &dialogs, &printer, &screen, &locale, &files};
+    return {&time, &random, &time, &sound, &dialogs, &printer, &screen, &locale, &files, &log};
 }
 
 void TestRig::reset() { program = std::make_unique<Program>(ports()); }

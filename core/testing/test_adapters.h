@@ -120,6 +120,13 @@ public:
     NumberFormat format_{','};
 };
 
+// Keeps the faults the program reports.
+class RecordingLog : public LogPort {
+public:
+    void error(const std::string& message) override { errors.push_back(message); }
+    std::vector<std::string> errors;
+};
+
 // A program wired to the test adapters.
 struct TestRig {
     TestRig();
@@ -131,6 +138,7 @@ struct TestRig {
     FixedScreen screen;
     FixedLocale locale;
     SystemFiles files;
+    RecordingLog log;
     std::unique_ptr<Program> program;
 
     Ports ports();

@@ -10,8 +10,8 @@ namespace velondo::print {
 
 namespace {
 
-constexpr Color kPrintSelected = Rgb(255, 224, 192);
-constexpr Color kPressed = Rgb(255, 192, 192);
+constexpr Color kPrintSelected = colors::Peach;
+constexpr Color kPressed = colors::Pink;
 constexpr int kOverPanels = 999;  // above the panels and the keyboard, under the page
 
 struct Rect {

@@ -12,7 +12,6 @@ constexpr Color ScaleGreen = colors::DarkGreen;
 constexpr Color OddColumn = colors::Green;
 constexpr Color EvenColumn = colors::LightGreen;
 constexpr Color ErrorBar = colors::LightRed;
-constexpr Color Problem = colors::DarkRed;
 constexpr Color ChartBack = colors::White;  // the covers hide the column fill above each bar
 
 struct Column {
@@ -73,13 +72,23 @@ void DesignMessageBox(Program& p) {
     box->opaque = true;
     box->border = true;
     box->visible = false;
-    for (Control* c : {&m.lblStoScrivendo, &m.lblClicca, &m.lblQuando, &m.lblFineProva}) {
-        Text(*c, box, 150, 255, 3285, 1185, 12);
-        c->bold = true;
-        c->wordWrap = true;
-        c->visible = false;
+    struct Message {
+        Control& label;
+        Color colour;
+    };
+    for (Message msg : {Message{m.lblStoScrivendo, colors::DarkRed},
+                        Message{m.lblClicca, colors::Black},
+                        Message{m.lblQuando, colors::DarkBlue},
+                        Message{m.lblFineProva, colors::DarkRed}}) {
+        Control& c = msg.label;
+        Text(c, box, 150, 255, 3285, 1185, 12);
+        c.foreColor = msg.colour;
+        c.bold = true;
+        c.wordWrap = true;
+        c.visible = false;
     }
-    m.lblFineProva.foreColor = Problem;
+    m.lblStoScrivendo.caption = texts::Composing;
+    m.lblQuando.caption = texts::WhenReady;
     Text(m.lblContDown, box, 150, 105, 3285, 1485, 48);
     m.lblContDown.bold = true;
     m.lblContDown.foreColor = colors::Red;

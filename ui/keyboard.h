@@ -21,15 +21,6 @@ constexpr Color InRange = colors::PaleYellow;   // 12648447
 constexpr Color Selected = colors::Yellow;    // 65535: the note enters the pool
 }  // namespace rangemark
 
-// Text colour of each spelling class: the name rows and the note sequence.
-namespace classcolor {
-constexpr Color Natural = colors::Black;
-constexpr Color Sharp = colors::Red;
-constexpr Color Flat = colors::Blue;
-constexpr Color DoubleSharp = colors::Orange;
-constexpr Color DoubleFlat = colors::Teal;
-}  // namespace classcolor
-
 // Stacking of the name rows: over the key bodies, under the click surfaces.
 constexpr int kZNames = 2;
 

@@ -221,34 +221,6 @@ void DesignPanels(MainWindow& m) {
         f.border = true;
         f.visible = false;
     }
-    Control& logo = m.fraLogo;
-    logo.move(kLogoBox.left, kLogoBox.top, kLogoBox.width, kLogoBox.height);
-    logo.opaque = true;
-    logo.backColor = colors::Cream;
-    logo.border = true;
-    logo.visible = false;
-    struct Message {
-        Control& label;
-        Rect r;
-        double fontSize;
-        Color colour;
-    };
-    for (Message msg : {Message{m.lblStoScrivendo, {105, 420, 3375, 855}, 12, colors::DarkRed},
-                        Message{m.lblContDown, {105, 165, 3375, 1365}, 48, colors::Red},
-                        Message{m.lblClicca, {105, 255, 3375, 1185}, 11.25, colors::Black},
-                        Message{m.lblQuando, {105, 420, 3375, 855}, 11.25, colors::DarkBlue},
-                        Message{m.lblFineProva, {105, 420, 3375, 855}, 12, colors::DarkRed}}) {
-        Control& c = msg.label;
-        c.parent = &m.fraLogo;
-        c.move(msg.r.left, msg.r.top, msg.r.width, msg.r.height);
-        c.fontSize = msg.fontSize;
-        c.foreColor = msg.colour;
-        c.bold = true;
-        c.align = Align::Center;
-        c.visible = false;
-    }
-    m.lblStoScrivendo.caption = "Sto componendo le note: un attimo di pazienza...";
-    m.lblQuando.caption = "Quando sei pronto per iniziare un'altra prova premi il tasto INVIO";
 }
 
 // Panel 7: the exit question, "Sì" and "No" over white squares, the farewell in their place.

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "notation/notation.h"
 #include "sound/sound.h"
 #include "ui/keyboard.h"
 #include "ui/options.h"
@@ -14,21 +15,24 @@ namespace {
 struct RowDesign {
     ControlArray MainWindow::*labels;
     ControlArray MainWindow::*spellings;
-    int code;
-    Color text;
     double topOnWhite, topOnBlack;
 };
 
 // Sharps and double sharps stand above a white key's natural, flats below it; on a black
 // key the names stand in the grey strip, double accidentals on top.
 constexpr std::array<RowDesign, kNameRows> kRows = {{
-    {&MainWindow::lblNaturaliT, &MainWindow::lblNaturali, 1, classcolor::Natural, 10815, 0},
-    {&MainWindow::lblDiesisT, &MainWindow::lblDiesis, 2, classcolor::Sharp, 10500, 8550},
-    {&MainWindow::lblBemolliT, &MainWindow::lblBemolli, 4, classcolor::Flat, 11130, 8760},
-    {&MainWindow::lblDDiesisT, &MainWindow::lblDDiesis, 8, classcolor::DoubleSharp, 10500, 8340},
-    {&MainWindow::lblDBemolliT, &MainWindow::lblDBemolli, 16, classcolor::DoubleFlat, 11130, 8340},
+    {&MainWindow::lblNaturaliT, &MainWindow::lblNaturali, 10815, 0},
+    {&MainWindow::lblDiesisT, &MainWindow::lblDiesis, 10500, 8550},
+    {&MainWindow::lblBemolliT, &MainWindow::lblBemolli, 11130, 8760},
+    {&MainWindow::lblDDiesisT, &MainWindow::lblDDiesis, 10500, 8340},
+    {&MainWindow::lblDBemolliT, &MainWindow::lblDBemolli, 11130, 8340},
 }};
 constexpr double kNameWidth = 540, kNameHeight = 330, kBlackNameShift = 105;
+
+// Row r shows the names of spelling class r.
+const notation::SpellingClassFacts& RowFacts(int row) {
+    return notation::Facts(static_cast<notation::Spelling>(row - 1));
+}
 
 bool IsOn(const Program& p, int i) { return p.main.isOn(NameButton(i)); }
 void Set(Program& p, int i, bool on) { options::Set(p, NameButton(i), on); }
@@ -62,7 +66,7 @@ ControlArray& RowLabels(Program& p, int row) {
 ControlArray& RowSpellings(Program& p, int row) {
     return p.main.*kRows[static_cast<size_t>(row - 1)].spellings;
 }
-int RowCode(int row) { return kRows[static_cast<size_t>(row - 1)].code; }
+int RowCode(int row) { return RowFacts(row).rowCode; }
 bool HasName(Program& p, int row, int key) { return !RowSpellings(p, row)[key].caption.empty(); }
 
 void DesignNameRows(Program& p) {
@@ -80,7 +84,7 @@ void DesignNameRows(Program& p) {
             c.fontName = "Arial";
             c.bold = true;
             c.fontSize = c.caption == "Solbb" ? 9 : 9.75;
-            c.foreColor = d.text;
+            c.foreColor = RowFacts(r).colour;
             c.z = kZNames;
             c.visible = r == 1 && HasName(p, r, k);
         }

@@ -48,6 +48,8 @@ private:
     void cmdAssign(const Line& line, const Target& t, const std::string& value);
     void cmdDump();
     view::ViewHost& viewHost();
+    void makeReadOnly(const std::string& folder);
+    void releaseReadOnly();
     void afterStep();
 
     std::optional<std::string> fieldValue(const std::string& name, int index, bool* known);
@@ -61,6 +63,7 @@ private:
     std::unique_ptr<view::ViewHost> view_;
     std::vector<std::string> soundLog_;
     Tally tally_;
+    std::vector<std::string> readOnly_;
 };
 
 }  // namespace velondo::scenario

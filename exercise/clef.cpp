@@ -124,7 +124,10 @@ void InstallClef(Program& p) {
     // The clef's sign lives in the caption under the staff clef, its only copy.
     p.fields.addCustom("TonoChiave",
                        {-1, -1, [&p](int) { return p.main.lblTonoChiave.caption; },
-                        [&p](int, const std::string& v) { p.main.lblTonoChiave.caption = v; }});
+                        [&p](int, const std::string& v) {
+                            p.main.lblTonoChiave.caption = v;
+                            return true;
+                        }});
 }
 
 }  // namespace velondo::exercise

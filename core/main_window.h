@@ -176,7 +176,6 @@ struct MainWindow {
     ControlArray lblMedio{registry, "lblMedio", K::Label, 0, 1};
     ControlArray lblSfondoVuoiUscire{registry, "lblSfondoVuoiUscire", K::Label, 0, 1};
     ControlArray lblVuoiUscire{registry, "lblVuoiUscire", K::Label, 0, 1};
-    ControlArray lblStampaPronta{registry, "lblStampaPronta", K::Label, 0, 1};
     // --- save prompt (panel 9) ---
     Control lblMessaggioSalva{registry, "lblMessaggioSalva", K::Label};
     Control lblSuggerimentoSalva{registry, "lblSuggerimentoSalva", K::Label};
@@ -246,9 +245,30 @@ struct MainWindow {
     Control lstGuida{registry, "lstGuida", K::ListBox};
     Control TxtGuida{registry, "TxtGuida", K::TextBox};
 
-    // --- print ---
+    // --- print: the page, as large as the window and hidden, holds the history slots too ---
     Control FraStampa{registry, "FraStampa", K::Frame};
+    Control lblDataStampa{registry, "lblDataStampa", K::Label};  // date line
+    Control lblNomeImpostazioneSt{registry, "lblNomeImpostazioneSt", K::Label};  // 'profile'
+    ControlArray lblOpzioniSt{registry, "lblOpzioniSt", K::Label, 0, 10};        // as lblOpzioni
+    ControlArray lblVoceOpzioniSt{registry, "lblVoceOpzioniSt", K::Label, 0, 10};
+    // 0 "Classifica", 1…5 its headers, 6 the histograms' heading, 7…11 its headers.
+    ControlArray lblTitoliSt{registry, "lblTitoliSt", K::Label, 0, 11};
+    ControlArray lblGraduatoriaSt{registry, "lblGraduatoriaSt", K::Label, 1, 12};
+    ControlArray lblNomeGiocatoreSt{registry, "lblNomeGiocatoreSt", K::Label, 1, 12};
+    ControlArray lblNumeroNoteSt{registry, "lblNumeroNoteSt", K::Label, 1, 12};
+    ControlArray lblNumeroErroriSt{registry, "lblNumeroErroriSt", K::Label, 1, 12};
+    ControlArray lblMediaSecSt{registry, "lblMediaSecSt", K::Label, 1, 12};
+    ControlArray lblDataSt{registry, "lblDataSt", K::Label, 1, 12};
+    // 0 "Record assoluto:", 1 name, 2 time with its unit, 3 date.
+    ControlArray lblRecordSt{registry, "lblRecordSt", K::Label, 0, 3};
+    ControlArray lblNumeroIstoSt{registry, "lblNumeroIstoSt", K::Label, 1, 20};
+    ControlArray LinStampa{registry, "LinStampa", K::Line, 1, 2};  // rules under the headers
+
+    // --- print: the confirmation panel, "Stampa", "Annulla" and "PDF" over their squares ---
     Control fraPreparaStampa{registry, "fraPreparaStampa", K::Frame};
+    Control lblPreparaStampa{registry, "lblPreparaStampa", K::Label};
+    ControlArray lblSfondoStampaPronta{registry, "lblSfondoStampaPronta", K::Label, 0, 2};
+    ControlArray lblStampaPronta{registry, "lblStampaPronta", K::Label, 0, 2};
 
     // --- timers (all disabled at start) ---
     Timer TmrStoScrivendo{registry, "TmrStoScrivendo", 50};

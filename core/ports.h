@@ -85,13 +85,54 @@ public:
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     /// Asks before overwriting an existing file.
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
+    /// The user's documents folder, full path, where files the user keeps are proposed.
+    virtual std::string documentsFolder() const = 0;
 };
 
-/// Prints the image of the main window on the default printer.
+/// One text of a printed page: its box in twips from the page's top left corner, its
+/// font (Arial, size in points) and where the text sits in the box's width.
+struct PageText {
+    std::string text;
+    double left = 0, top = 0, width = 0, height = 0;
+    double fontSize = 9;
+    bool bold = false;
+    bool italic = false;
+    enum class Align { Left, Center, Right } align = Align::Left;
+    friend bool operator==(const PageText&, const PageText&) = default;
+};
+
+/// A straight line of a printed page, in twips.
+struct PageLine {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    double thickness = 15;
+    friend bool operator==(const PageLine&, const PageLine&) = default;
+};
+
+/// A page to print as drawn vectors: the page's size in twips (20 per point) and what
+/// stands on it, on white.
+struct Page {
+    double width = 15360, height = 11520;
+    std::vector<PageText> texts;
+    std::vector<PageLine> lines;
+    friend bool operator==(const Page&, const Page&) = default;
+};
+
+enum class PrintOutcome {
+    Done,
+    NoPrinter,     // no printer is installed or none is the default
+    PrinterError,  // the printer refused the page or failed while printing it
+    FileError,     // the PDF file could not be written
+};
+
+/// Prints a page on the default printer, or writes it as a PDF file.
 class PrinterPort {
 public:
     virtual ~PrinterPort() = default;
-    virtual void printWindow() = 0;
+    /// The page scaled to fit the printer's paper in landscape, proportions kept.
+    virtual PrintOutcome print(const Page& page) = 0;
+    /// A one-page PDF of the page's own size, with searchable text. An existing file is
+    /// replaced only once the new one is complete.
+    virtual PrintOutcome writePdf(const Page& page, const std::string& path) = 0;
 };
 
 /// The primary screen's available area, in twips (15 per pixel).

@@ -186,11 +186,6 @@ void DesignResultsPanel(Program& p) {
         c.caption = kErrors[i].caption;
         c.foreColor = colors::Red;
     }
-
-    // The history texts stand on the print page; the print layout places them.
-    for (ControlArray* a : {&m.lblNomeGiocatore2, &m.lblNumeroNote2, &m.lblNumeroErrori2,
-                            &m.lblMediaSec2, &m.lblData2})
-        for (int k = 1; k <= board::kSlots; ++k) (*a)[k].parent = &m.FraStampa;
 }
 
 }  // namespace velondo::drill

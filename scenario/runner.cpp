@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -96,6 +97,7 @@ Runner::Runner(const Options& options, std::string scriptPath)
     dataRoot_ = tmp.string() + "/";
     program_ = rig_.program.get();
     program_->dataRootCandidates = {dataRoot_};
+    rig_.dialogs.documents = dataRoot_ + "Documenti";
     InstallAll(*program_);
 }
 
@@ -258,6 +260,16 @@ void Runner::execute(const Line& line) {
             rig_.dialogs.queue(std::nullopt);
         else
             rig_.dialogs.queue(w[1].starts_with("/") ? w[1] : dataRoot_ + w[1]);
+    } else if (cmd == "printer") {  // printer none | error | unwritable: the next print fails
+        if (!need(2)) return;
+        if (w[1] == "none")
+            rig_.printer.failNext = PrintOutcome::NoPrinter;
+        else if (w[1] == "error")
+            rig_.printer.failNext = PrintOutcome::PrinterError;
+        else if (w[1] == "unwritable")
+            rig_.printer.failNext = PrintOutcome::FileError;
+        else
+            return unknown(line, "bad printer " + w[1]);
     } else if (cmd == "expect") {
         cmdExpect(line);
     } else if (cmd == "set") {  // set Field[(i)] = value: prepare state directly
@@ -376,8 +388,19 @@ std::optional<std::string> Runner::fieldValue(const std::string& name, int index
 void Runner::cmdExpect(const Line& line) {
     const auto& w = line.words;
     if (w.size() >= 2 && w[1] == "file") return cmdExpectFile(line);
+    if (w.size() >= 2 && w[1] == "page") return cmdExpectPage(line);
     if (w.size() < 4 || w[2] != "=") return unknown(line, "bad expect");
     const std::string& expected = w[3];
+    if (w[1] == "printed") {
+        const std::string actual = std::to_string(rig_.printer.printed.size());
+        return SameValue(expected, actual) ? pass() : failExpect(line, "printed", expected, actual);
+    }
+    if (w[1] == "pdf") {
+        const auto& pdfs = rig_.printer.pdfs;
+        std::string actual = pdfs.empty() ? "" : pdfs.back().path;
+        if (actual.rfind(dataRoot_, 0) == 0) actual = actual.substr(dataRoot_.size());
+        return actual == expected ? pass() : failExpect(line, "pdf", expected, actual);
+    }
     if (w[1] == "sounds") {
         auto log = rig_.sound.takeLog();
         std::string actual = Join(log, ", ");
@@ -486,6 +509,28 @@ void Runner::cmdKeys(const Line& line) {
         if (!pos) return unknown(line, std::string("no piano key for '") + c + "'");
         viewHost().physicalKey(*pos);
     }
+}
+
+void Runner::cmdExpectPage(const Line& line) {
+    // expect page <top> <left> = "text" | expect page has "text" = n: the last page sent
+    const auto& w = line.words;
+    if (w.size() < 6 || w[4] != "=") return unknown(line, "bad expect page");
+    const Page* page = rig_.printer.lastPage();
+    if (w[2] == "has") {
+        int n = 0;
+        if (page)
+            for (const PageText& t : page->texts) n += t.text == w[3];
+        const std::string actual = std::to_string(n);
+        return SameValue(w[5], actual) ? pass()
+                                       : failExpect(line, "page has " + Quote(w[3]), w[5], actual);
+    }
+    const double top = std::stod(w[2]), left = std::stod(w[3]);
+    std::string actual = "(nothing)";
+    if (page)
+        for (const PageText& t : page->texts)
+            if (std::abs(t.top - top) < 0.5 && std::abs(t.left - left) < 0.5) actual = t.text;
+    if (actual == w[5]) return pass();
+    failExpect(line, "page " + w[2] + " " + w[3], w[5], actual);
 }
 
 void Runner::cmdDump() {

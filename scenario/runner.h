@@ -43,6 +43,7 @@ private:
     void cmdWait(std::int64_t ms);
     void cmdExpect(const Line& line);
     void cmdExpectFile(const Line& line);
+    void cmdExpectPage(const Line& line);
     void cmdCall(const Line& line, const Target& t);
     void cmdAssign(const Line& line, const Target& t, const std::string& value);
     void cmdDump();

@@ -224,8 +224,6 @@ void DesignPanels(MainWindow& m) {
         f.border = true;
         f.visible = false;
     }
-    m.FraStampa.visible = false;
-    m.fraPreparaStampa.visible = false;
 }
 
 // Panel 7: the exit question, "Sì" and "No" over white squares, the farewell in their place.

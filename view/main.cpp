@@ -106,7 +106,6 @@ int main(int argc, char** argv) {
 
     view::ProgramViews views(program, gate);
     dialogs.setParent(&views.main);
-    printer.setWindow(&views.main);
     gate.afterEvent = [&] {
         views.sync();
         if (program.ended) QApplication::quit();

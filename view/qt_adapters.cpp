@@ -1,14 +1,23 @@
 #include "view/qt_adapters.h"
 
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace velondo::view {
 
@@ -108,6 +117,10 @@ std::optional<std::string> QtDialogs::openFile(const FileDialogRequest& r) {
                                                Proposed(r), QtFilter(r.filter)));
 }
 
+std::string QtDialogs::documentsFolder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
 std::optional<std::string> QtDialogs::saveFile(const FileDialogRequest& r) {
     QFileDialog dialog(parent_, QString::fromStdString(r.title), QString::fromStdString(r.initialDir),
                        QtFilter(r.filter));
@@ -122,18 +135,98 @@ std::optional<std::string> QtDialogs::saveFile(const FileDialogRequest& r) {
     return Answer(dialog.selectedFiles().first());
 }
 
-void QtPrinter::printWindow() {
-    if (!window_) return;
-    QPrinter printer(QPrinter::HighResolution);
-    QPainter painter;
-    if (!painter.begin(&printer)) return;  // no printer: nothing is printed, nothing said
-    const QRect page = painter.viewport();
-    QSize size = window_->size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
-    painter.setWindow(window_->rect());
-    window_->render(&painter);
-    painter.end();
+namespace {
+
+int TextFlags(PageText::Align a) {
+    switch (a) {
+        case PageText::Align::Center: return Qt::AlignHCenter;
+        case PageText::Align::Right: return Qt::AlignRight;
+        case PageText::Align::Left: break;
+    }
+    return Qt::AlignLeft;
+}
+
+}  // namespace
+
+void PaintPage(QPainter& g, const Page& page) {
+    g.save();
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setRenderHint(QPainter::TextAntialiasing);
+    g.fillRect(QRectF(0, 0, page.width, page.height), Qt::white);
+    for (const PageLine& l : page.lines) {
+        g.setPen(QPen(Qt::black, l.thickness, Qt::SolidLine, Qt::FlatCap));
+        g.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
+    }
+    g.setPen(Qt::black);
+    for (const PageText& t : page.texts) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        // Twenty twips a point: the font is sized in the page's own units.
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(t.fontSize * 20))));
+        font.setBold(t.bold);
+        font.setItalic(t.italic);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        g.setFont(font);
+        const QRectF box(t.left, t.top, t.width, t.height);
+        QString text = QString::fromStdString(t.text);
+        // A cell of a column keeps to its column; headings and lines may run on.
+        if (t.align == PageText::Align::Center)
+            text = QFontMetricsF(font).elidedText(text, Qt::ElideRight, t.width);
+        g.drawText(box, TextFlags(t.align) | Qt::AlignTop | Qt::TextDontClip, text);
+    }
+    g.restore();
+}
+
+PrintOutcome QtPrinter::print(const Page& page) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return PrintOutcome::NoPrinter;
+    QPrinter printer(info, QPrinter::HighResolution);
+    const QPageSize paper = info.defaultPageSize();
+    if (paper.isValid()) printer.setPageSize(paper);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Velondo - risultati"));
+    return PrintFitted(printer, page) ? PrintOutcome::Done : PrintOutcome::PrinterError;
+}
+
+bool PrintFitted(QPrinter& printer, const Page& page) {
+    QPainter g;
+    if (!g.begin(&printer)) return false;
+    // Fitted to the printable area, proportions kept, centred.
+    const QRectF area = printer.pageRect(QPrinter::DevicePixel);
+    const double scale = std::min(area.width() / page.width, area.height() / page.height);
+    g.translate((area.width() - page.width * scale) / 2, (area.height() - page.height * scale) / 2);
+    g.scale(scale, scale);
+    PaintPage(g, page);
+    const bool ended = g.end();
+    return ended && printer.printerState() != QPrinter::Error;
+}
+
+PrintOutcome QtPrinter::writePdf(const Page& page, const std::string& path) {
+    // Written beside the target and renamed over it when complete: a failed write leaves
+    // an existing file as it was.
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) return PrintOutcome::FileError;
+    bool drawn = false;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setCreator(QStringLiteral("Velondo"));
+        pdf.setTitle(QStringLiteral("Velondo - risultati"));
+        // 1440 dots an inch: one device unit is one twip, and the page is 1/20 of its
+        // twips in points.
+        pdf.setResolution(1440);
+        const QPageSize size(QSizeF(page.width / 20, page.height / 20), QPageSize::Point,
+                             QString(), QPageSize::ExactMatch);
+        pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        QPainter g;
+        if (g.begin(&pdf)) {
+            PaintPage(g, page);
+            drawn = g.end();
+        }
+    }
+    if (!drawn) {
+        file.cancelWriting();
+        return PrintOutcome::FileError;
+    }
+    return file.commit() ? PrintOutcome::Done : PrintOutcome::FileError;
 }
 
 }  // namespace velondo::view

@@ -9,6 +9,8 @@
 
 #include "core/program.h"
 
+class QPainter;
+class QPrinter;
 class QTimer;
 class QWidget;
 
@@ -67,19 +69,26 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+    std::string documentsFolder() const override;
 
 private:
     QWidget* parent_ = nullptr;
 };
 
+// The default printer through Qt PrintSupport, and PDF files through QPdfWriter; both draw
+// the page as vectors.
 class QtPrinter : public PrinterPort {
 public:
-    void setWindow(QWidget* window) { window_ = window; }
-    void printWindow() override;
-
-private:
-    QWidget* window_ = nullptr;
+    PrintOutcome print(const Page& page) override;
+    PrintOutcome writePdf(const Page& page, const std::string& path) override;
 };
+
+// Draws a page in the painter's current coordinates, one unit a twip, Arial served by
+// its metric twin.
+void PaintPage(QPainter& painter, const Page& page);
+// Prints a page on a printer set up with its paper and orientation: scaled to fit the
+// printable area with its proportions, centred. False when the printer fails.
+bool PrintFitted(QPrinter& printer, const Page& page);
 
 // "File di testo (*.txt)|*.txt" (description|pattern pairs) as a Qt filter.
 QString QtFilter(const std::string& filter);

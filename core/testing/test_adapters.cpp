@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 namespace velondo::testing {
 
@@ -129,6 +130,20 @@ bool ScriptedMidi::deliver(MidiEvent e) {
     e.ms = clock_.steadyMs();
     sink_(e);
     return true;
+}
+
+PrintOutcome RecordingPrinter::print(const Page& page) {
+    if (failNext) return *std::exchange(failNext, std::nullopt);
+    printed.push_back(page);
+    last_ = &printed.back();
+    return PrintOutcome::Done;
+}
+
+PrintOutcome RecordingPrinter::writePdf(const Page& page, const std::string& path) {
+    if (failNext) return *std::exchange(failNext, std::nullopt);
+    pdfs.push_back({path, page});
+    last_ = &pdfs.back().page;
+    return PrintOutcome::Done;
 }
 
 std::optional<WriteFault> FaultyFiles::plannedFault(const std::string& path) {

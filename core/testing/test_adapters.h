@@ -76,6 +76,8 @@ class ScriptedDialogs : public DialogPort {
 public:
     std::optional<std::string> openFile(const FileDialogRequest& r) override { return answer(r); }
     std::optional<std::string> saveFile(const FileDialogRequest& r) override { return answer(r); }
+    std::string documentsFolder() const override { return documents; }
+    std::string documents = "/home/studente/Documenti";
     void queue(std::optional<std::string> a) { answers_.push_back(std::move(a)); }
     std::vector<FileDialogRequest> unexpected;
     std::vector<FileDialogRequest> asked;
@@ -86,10 +88,25 @@ private:
     std::deque<std::optional<std::string>> answers_;
 };
 
-class CountingPrinter : public PrinterPort {
+// Records the pages sent to the printer and the PDFs asked for (it writes no file); a
+// failure set with failNext answers the next print or PDF instead.
+class RecordingPrinter : public PrinterPort {
 public:
-    void printWindow() override { ++pages; }
-    int pages = 0;
+    PrintOutcome print(const Page& page) override;
+    PrintOutcome writePdf(const Page& page, const std::string& path) override;
+
+    std::deque<Page> printed;
+    struct Pdf {
+        std::string path;
+        Page page;
+    };
+    std::deque<Pdf> pdfs;
+    std::optional<PrintOutcome> failNext;
+    // The last page sent anywhere, printed or written.
+    const Page* lastPage() const { return last_; }
+
+private:
+    const Page* last_ = nullptr;
 };
 
 class FixedScreen : public ScreenPort {
@@ -166,7 +183,7 @@ struct TestRig {
     QueuedRandom random;
     LoggingSound sound;
     ScriptedDialogs dialogs;
-    CountingPrinter printer;
+    RecordingPrinter printer;
     FixedScreen screen;
     FixedLocale locale;
     FaultyFiles files;

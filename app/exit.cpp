@@ -1,6 +1,7 @@
 #include <array>
 
 #include "app/shell.h"
+#include "core/phase.h"
 #include "sound/sound.h"
 #include "ui/toggle.h"
 
@@ -50,6 +51,7 @@ void ExitButtonClick(Program& p) {
 }
 
 void ExitAnswerClick(Program& p, int index) {
+    if (!MayStart(p, Flow::Exit)) return;
     MainWindow& m = p.main;
     const bool unsavedNamedProfile = !p.state.FileSalvato && ui::IsOn(m.lblSave[1]);
     if (index == 1 || (index == 0 && unsavedNamedProfile && p.hooks.showSavePrompt)) {

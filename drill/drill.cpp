@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "core/phase.h"
 #include "drill/results.h"
 #include "notation/notation.h"
 #include "sound/sound.h"
@@ -52,12 +53,6 @@ std::optional<int> ChosenCount(const Program& p) {
     return p.state.CopiaNumeroScelto2;
 }
 
-// A trial is being composed, counted down or run: the name box is not live then.
-bool TrialUnderway(const Program& p) {
-    return p.state.ProvaInCorso == "Sì" || p.main.TmrStoScrivendo.enabled() ||
-           p.main.TmrCountDown.enabled();
-}
-
 void PlaceEntry(Program& p, int slot) {
     p.state.Avanza = slot;
     notation::PlaceNoteImage(p);
@@ -92,7 +87,7 @@ void NameBoxKey(Program& p, int keyCode) {
         if (keyCode != kShift) Noise(p, sound::players::Tic);
         return;
     }
-    if (TrialUnderway(p)) return;
+    if (!MayStart(p, Flow::StartTrial)) return;
     MainWindow& m = p.main;
     ExerciseState& s = p.state;
     int n = ChosenCount(p).value_or(0);
@@ -111,6 +106,12 @@ void NameBoxKey(Program& p, int keyCode) {
     for (int i = 1; i <= kSlots; ++i) m.lblNomeNota[i].caption.clear();
     Noise(p, sound::Piano(kEnterSample));
     m.TmrStoScrivendo.setEnabled(true);
+}
+
+void DrawFirstLine(Program& p) {
+    if (!MayStart(p, Flow::LoadLine)) return;
+    p.main.TmrStoScrivendo.setEnabled(false);
+    LoadLine(p);
 }
 
 void LoadLine(Program& p) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/phase.h"
 #include "exercise/panel_look.h"
 #include "exercise/range.h"
 #include "exercise/settings.h"
@@ -53,7 +54,7 @@ void PressLook(Program& p, int k, bool pressed) {
 }  // namespace
 
 void ChooseClef(Program& p, int k) {
-    if (!ValidClef(k)) return;
+    if (!ValidClef(k) || !MayStart(p, Flow::Configure)) return;
     const notation::ClefNumber clef{k};
     const auto& info = notation::Clef(clef);
     const std::string picture = p.path(notation::ClefImagePath(clef));

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/phase.h"
 #include "drill/drill.h"
 #include "drill/results.h"
 #include "exercise/accidentals.h"
@@ -57,6 +58,7 @@ void ClosePanel(Program& p, Control& surface, Control& square, int panel) {
 }  // namespace
 
 void RangeOk(Program& p) {
+    if (!MayStart(p, Flow::Configure)) return;
     auto& s = p.state;
     p.main.lblVoceOpzioni[0].caption = s.PiuAcuta;
     p.main.lblVoceOpzioni[1].caption = s.PiuGrave;
@@ -70,6 +72,7 @@ void RangeOk(Program& p) {
 }
 
 void AccidentalsOk(Program& p, bool replayed) {
+    if (!MayStart(p, Flow::Configure)) return;
     exercise::ConfirmAccidentals(p, replayed);
     if (!replayed)
         p.main.lblSpiegazione[exercise::kPanelFiveExplanation].caption =
@@ -81,6 +84,7 @@ void AccidentalsOk(Program& p, bool replayed) {
 }
 
 void PractiseCurrentProfile(Program& p) {
+    if (!MayStart(p, Flow::Practise)) return;
     auto& m = p.main;
     p.state.PulsantePremuto = 1;
     drill::ResetExercise(p);
@@ -105,6 +109,7 @@ void PractiseCurrentProfile(Program& p) {
 }
 
 void CreateProfile(Program& p) {
+    if (!MayStart(p, Flow::CreateProfile)) return;
     p.state.PulsantePremuto = 2;
     StartNewProfile(p);
 }

@@ -1,0 +1,33 @@
+#pragma once
+// Where the program stands between two trials or inside one, and which flows may start
+// there. Every flow that a student reaches only from some panels asks MayStart first, so a
+// handler called in a state the student cannot reach does nothing.
+#include "core/program.h"
+
+namespace velondo {
+
+enum class Phase {
+    Idle,          // between trials: panels, choices, the name box
+    Composing,     // Enter pressed; the line of notes is drawn on the next tick
+    CountingDown,  // 3-2-1 before the clock starts
+    Running,       // keys are judged
+    Finished,      // the trial is over; its comment is still to come
+    Exiting,       // the goodbye is shown; the window closes shortly
+};
+
+enum class Flow {
+    Practise,       // "Esercitati con l'impostazione corrente"
+    CreateProfile,  // "Crea una nuova impostazione"
+    LoadProfile,    // "Carica un'impostazione già salvata"
+    Configure,      // a step of the clef, range or accidentals panels
+    SaveAs,         // the save prompt's answers and the save dialog
+    StartTrial,     // Enter in the name box
+    LoadLine,       // drawing the first line of notes
+    Exit,           // the goodbye
+};
+
+Phase CurrentPhase(const Program& p);
+bool MayStart(const Program& p, Flow flow);
+const char* PhaseName(Phase phase);
+
+}  // namespace velondo

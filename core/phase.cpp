@@ -12,17 +12,30 @@ Phase CurrentPhase(const Program& p) {
     return Phase::Idle;
 }
 
+namespace {
+// The panels whose controls start a flow.
+constexpr int kClefPanel = 1, kRangePanel = 2, kAccidentalsPanel = 3, kNamePanel = 5;
+}  // namespace
+
 bool MayStart(const Program& p, Flow flow) {
     const Phase phase = CurrentPhase(p);
     const bool betweenTrials = phase == Phase::Idle || phase == Phase::Finished;
+    auto shown = [&](int panel) { return p.main.FraSpiegazioni[panel].visible; };
     switch (flow) {
         case Flow::Practise:
         case Flow::CreateProfile:
         case Flow::LoadProfile:
-        case Flow::Configure:
         case Flow::SaveAs:
-        case Flow::StartTrial:
             return betweenTrials;
+        // The configuration steps skip nothing: each needs its own panel on the screen.
+        case Flow::ChooseClef:
+            return betweenTrials && shown(kClefPanel);
+        case Flow::ConfirmRange:
+            return betweenTrials && shown(kRangePanel);
+        case Flow::ConfirmAccidentals:
+            return betweenTrials && shown(kAccidentalsPanel);
+        case Flow::StartTrial:
+            return betweenTrials && shown(kNamePanel);
         case Flow::LoadLine:
             return phase == Phase::Composing;
         case Flow::Exit:

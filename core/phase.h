@@ -1,7 +1,7 @@
 #pragma once
 // Where the program stands between two trials or inside one, and which flows may start
-// there. Every flow that a student reaches only from some panels asks MayStart first, so a
-// handler called in a state the student cannot reach does nothing.
+// there. Every flow asks MayStart first, so a handler called in a state the student cannot
+// reach (a running trial, a panel that is not shown) does nothing.
 #include "core/program.h"
 
 namespace velondo {
@@ -19,7 +19,9 @@ enum class Flow {
     Practise,       // "Esercitati con l'impostazione corrente"
     CreateProfile,  // "Crea una nuova impostazione"
     LoadProfile,    // "Carica un'impostazione già salvata"
-    Configure,      // a step of the clef, range or accidentals panels
+    ChooseClef,     // a clef of the clef panel
+    ConfirmRange,   // the range panel's "Ok"
+    ConfirmAccidentals,  // the accidentals panel's "Ok"
     SaveAs,         // the save prompt's answers and the save dialog
     StartTrial,     // Enter in the name box
     LoadLine,       // drawing the first line of notes

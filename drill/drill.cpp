@@ -109,9 +109,9 @@ void NameBoxKey(Program& p, int keyCode) {
 }
 
 void DrawFirstLine(Program& p) {
-    if (!MayStart(p, Flow::LoadLine)) return;
-    p.main.TmrStoScrivendo.setEnabled(false);
-    LoadLine(p);
+    const bool composing = MayStart(p, Flow::LoadLine);
+    p.main.TmrStoScrivendo.setEnabled(false);  // a one-shot, whatever the phase
+    if (composing) LoadLine(p);
 }
 
 void LoadLine(Program& p) {

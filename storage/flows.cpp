@@ -58,7 +58,7 @@ void ClosePanel(Program& p, Control& surface, Control& square, int panel) {
 }  // namespace
 
 void RangeOk(Program& p) {
-    if (!MayStart(p, Flow::Configure)) return;
+    if (!MayStart(p, Flow::ConfirmRange)) return;
     auto& s = p.state;
     p.main.lblVoceOpzioni[0].caption = s.PiuAcuta;
     p.main.lblVoceOpzioni[1].caption = s.PiuGrave;
@@ -72,7 +72,7 @@ void RangeOk(Program& p) {
 }
 
 void AccidentalsOk(Program& p, bool replayed) {
-    if (!MayStart(p, Flow::Configure)) return;
+    if (!MayStart(p, Flow::ConfirmAccidentals)) return;
     exercise::ConfirmAccidentals(p, replayed);
     if (!replayed)
         p.main.lblSpiegazione[exercise::kPanelFiveExplanation].caption =

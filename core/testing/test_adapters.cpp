@@ -98,6 +98,10 @@ Ports TestRig::ports() {
     return {&time, &random, &time, &sound, &dialogs, &printer, &screen, &locale, &files};
 }
 
-void TestRig::reset() { program = std::make_unique<Program>(ports()); }
+void TestRig::reset() {
+    program.reset();  // its timers leave the schedule with it
+    time.forgetTimers();
+    program = std::make_unique<Program>(ports());
+}
 
 }  // namespace velondo::testing

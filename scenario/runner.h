@@ -26,6 +26,8 @@ struct Tally {
 
 // Runs one script in a fresh program on a fresh copy of the data folder.
 class Runner {
+    friend class Monkey;
+
 public:
     Runner(const Options& options, std::string scriptPath);
     ~Runner();
@@ -46,6 +48,9 @@ private:
     void cmdCall(const Line& line, const Target& t);
     void cmdAssign(const Line& line, const Target& t, const std::string& value);
     void cmdDump();
+    void cmdMonkey(const Line& line);
+    // A fresh program on the same data copy, as after the window closed.
+    void restartProgram();
     view::ViewHost& viewHost();
     void afterStep();
 

@@ -3,6 +3,7 @@
 #include "app/shell.h"
 #include "core/phase.h"
 #include "sound/sound.h"
+#include "ui/options.h"
 #include "ui/toggle.h"
 
 namespace velondo::app {
@@ -13,9 +14,6 @@ constexpr std::array<std::string_view, 8> kFarewells = {
     "Alla prossima!", "A presto!",    "Ciao!",           "Arrivederci!",
     "...studia!",     "Torna presto!", "Ci rivediamo...", "Ti aspetto!",
 };
-constexpr Color kPanelButtonOn = Rgb(255, 128, 128);
-constexpr Color kPressed = Rgb(255, 192, 192);
-constexpr int kExitPanel = 7;
 constexpr int kFarewellSample = 34;  // "34la.wav"
 
 constexpr const char* kExitSaveMessage =
@@ -29,19 +27,17 @@ std::string_view FarewellText(int index) { return kFarewells[static_cast<size_t>
 
 void ExitButtonClick(Program& p) {
     MainWindow& m = p.main;
-    Control& button = m.lblVisualizza[11];
     const bool noises = sound::ProgramNoisesOn(p);
-    if (!ui::IsOn(button)) {
+    if (!m.isOn(Option::Exit)) {
         // Opening the exit panel closes the other panels of the group.
-        ui::SetOn(button, m.lblSfondi[11], kPanelButtonOn);
-        m.FraSpiegazioni[kExitPanel].visible = true;
-        for (int panel : {4, 6, 8}) m.FraSpiegazioni[panel].visible = false;
-        for (int other : {9, 10}) ui::SetOff(m.lblVisualizza[other], m.lblSfondi[other]);
-        ui::SetOff(m.lblVisualizzaB[13], m.lblSfondiB[13]);
+        options::Set(p, Option::Exit, true);
+        m.panel(Panel::Exit).visible = true;
+        for (Panel other : {Panel::Results, Panel::ClefTable, Panel::Help}) m.panel(other).visible = false;
+        for (Option other : {Option::Help, Option::Results, Option::ClefTable}) options::Set(p, other, false);
         if (noises) sound::PlaySound(p, sound::players::Gregoriano);
     } else {
-        ui::SetOff(button, m.lblSfondi[11]);
-        m.FraSpiegazioni[kExitPanel].visible = false;
+        options::Set(p, Option::Exit, false);
+        m.panel(Panel::Exit).visible = false;
         if (m.lblQuando.visible) {
             m.lblQuando.visible = false;
             m.fraLogo.visible = false;
@@ -53,14 +49,14 @@ void ExitButtonClick(Program& p) {
 void ExitAnswerClick(Program& p, int index) {
     if (!MayStart(p, Flow::Exit)) return;
     MainWindow& m = p.main;
-    const bool unsavedNamedProfile = !p.state.FileSalvato && ui::IsOn(m.lblSave[1]);
+    const bool unsavedNamedProfile = !p.state.FileSalvato && m.isOn(Option::NamedSave);
     if (index == 1 || (index == 0 && unsavedNamedProfile && p.hooks.showSavePrompt)) {
-        if (ui::IsOn(m.lblVisualizza[11])) ExitButtonClick(p);
-        m.FraSpiegazioni[kExitPanel].visible = false;
+        if (m.isOn(Option::Exit)) ExitButtonClick(p);
+        m.panel(Panel::Exit).visible = false;
     }
     if (index == 1) return;  // "No": the program goes on as it was
     if (unsavedNamedProfile && p.hooks.showSavePrompt) {
-        m.FraSpiegazioni[0].visible = false;
+        m.panel(Panel::Main).visible = false;
         p.hooks.showSavePrompt(p, kExitSaveMessage);
         p.state.ExitPending = true;
         return;  // the prompt's answer continues with the farewell
@@ -79,7 +75,7 @@ void Farewell(Program& p) {
     m.lblVarie[13].caption = std::string(FarewellText(i));
     m.lblVarie[13].visible = true;
     // After the save prompt the exit panel is closed: the goodbye needs it open to be seen.
-    m.FraSpiegazioni[kExitPanel].visible = true;
+    m.panel(Panel::Exit).visible = true;
     m.TmrEsci.setEnabled(true);
 }
 
@@ -92,11 +88,10 @@ void ExitTimer(Program& p) {
 
 void InstallExit(Program& p) {
     p.hooks.farewell = Farewell;
-    p.handlers.add("lblVisualizza", "Click", 11, 11,
-                   [](Program& prog, const Event&) { ExitButtonClick(prog); });
+    options::Own(p, Option::Exit, ExitButtonClick);
     p.handlers.add("lblVuoiUscire", "MouseDown", [](Program& prog, const Event& e) {
         if (e.index < 0 || e.index > 1) return;
-        ui::SetOn(prog.main.lblVuoiUscire[e.index], prog.main.lblSfondoVuoiUscire[e.index], kPressed);
+        ui::SetOn(prog.main.lblVuoiUscire[e.index], prog.main.lblSfondoVuoiUscire[e.index], colors::Pink);
     });
     p.handlers.add("lblVuoiUscire", "MouseUp", [](Program& prog, const Event& e) {
         if (e.index < 0 || e.index > 1) return;

@@ -9,7 +9,7 @@ namespace {
 // The splash: its picture over a one-line credit, centred on the design screen.
 void DesignSplash(SplashWindow& s) {
     s.frmSplashVelondo7.move(2880, 2010, 9600, 7500);
-    s.frmSplashVelondo7.backColor = Rgb(250, 240, 205);
+    s.frmSplashVelondo7.backColor = colors::Parchment;
     s.frmSplashVelondo7.visible = false;
     s.ImgScreen.move(0, 0, 9600, 7200);
     for (int i = 0; i <= 2; ++i) s.lblSplash[i].visible = false;
@@ -19,7 +19,7 @@ void DesignSplash(SplashWindow& s) {
     credit.fontSize = 9;
     credit.italic = true;
     credit.align = Align::Center;
-    credit.foreColor = Rgb(70, 50, 30);
+    credit.foreColor = colors::DarkBrown;
 }
 
 }  // namespace

@@ -86,8 +86,14 @@ void MainLoad(Program& p) {
     p.state.PercorsoFileDaAprire = p.path("Velondo7/Impostazioni/") + kExampleProfile;
     p.ports.random->seedFromClock(p.ports.clock->now());
 
-    for (int i = 0; i <= 8; ++i) m.FraSpiegazioni[i].place(165, 2100);
-    m.FraSpiegazioni[9].place(2843, 3570);
+    // The panels over the staff area; the save prompt stands smaller in its middle.
+    for (int i = 0; i < kPanels; ++i) {
+        const Panel panel = static_cast<Panel>(i);
+        if (panel == Panel::SavePrompt)
+            m.panel(panel).place(2843, 3570);
+        else
+            m.panel(panel).place(165, 2100);
+    }
     m.fraLogo.place(5880, 210);
     m.FraStampa.place(0, 0);
     m.fraPreparaStampa.place(4890, 3675);
@@ -97,7 +103,7 @@ void MainLoad(Program& p) {
     if (p.ports.screen->size().height != kDesignHeight) ui::ScaleLayout(p);
     Run(p.hooks.readOptions, p);
     Run(p.hooks.syncOptionButtons, p);
-    if (m.lblVisualizzaB[8].on)  // "Simulazione movimento tasti": keys show their edge
+    if (m.isOn(Option::KeyMovement))  // keys show their edge
         for (int k = 1; k <= 49; ++k) m.lblTasto[k].border = true;
 
     const std::string grafica = p.path("Velondo7/Grafica/");
@@ -118,7 +124,7 @@ void MainLoad(Program& p) {
     Run(p.hooks.readStudentName, p);
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, sound::players::Tic);
 
-    m.FraSpiegazioni[0].visible = true;
+    m.panel(Panel::Main).visible = true;
     m.frmVelondo7Principale2.visible = true;
     p.mainLoaded = true;
 }

@@ -2,11 +2,60 @@
 // The controls of the main window, as the view draws them and the handlers change them.
 // Declaration order is the stacking order among siblings (later is on top) unless z says
 // otherwise. Design geometry and looks are set by each owner's design function.
+#include <optional>
+
 #include "core/control.h"
 
 namespace velondo {
 
 using K = ControlKind;
+
+// The panels over the staff area, FraSpiegazioni(0 … 9).
+enum class Panel { Main, Clef, Range, Accidentals, Results, Name, ClefTable, Exit, Help, SavePrompt };
+inline constexpr int kPanels = 10;
+
+// The on/off buttons of the options box. Each is three controls: a background square, a
+// sign and a click surface, of the arrays lblSfondi/lblSigle/lblVisualizza (1 … 11),
+// lblSfondiB/lblSigleB/lblVisualizzaB (3 … 13) or lblSfondoSave/lblScrittaSave/lblSave (0, 1).
+enum class Option {
+    NaturalNames, SharpNames, FlatNames, DoubleSharpNames, DoubleFlatNames,  // lblVisualizza 1 … 5
+    AllNames, SelectedNames, Shading, Help, Results, Exit,                    // lblVisualizza 6 … 11
+    StaffLine, KeyboardLine, BarLines, PositionMarks,                         // lblVisualizzaB 3 … 6
+    HighlightWhilePressed, KeyMovement, HighlightAfterRelease,                // lblVisualizzaB 7 … 9
+    ProgramNoises, KeyboardSounds, ErrorVoice, ClefTable,                     // lblVisualizzaB 10 … 13
+    AutoSave, NamedSave,                                                      // lblSave 0, 1
+};
+inline constexpr int kOptions = 24;
+
+// Where an option's controls stand: which family of arrays, at which index.
+enum class OptionFamily { Visualizza, VisualizzaB, Save };
+struct OptionPlace {
+    OptionFamily family;
+    int index;
+};
+constexpr OptionPlace PlaceOf(Option o) {
+    const int i = static_cast<int>(o);
+    if (i <= static_cast<int>(Option::Exit)) return {OptionFamily::Visualizza, i + 1};
+    if (i <= static_cast<int>(Option::ClefTable))
+        return {OptionFamily::VisualizzaB, i - static_cast<int>(Option::StaffLine) + 3};
+    return {OptionFamily::Save, i - static_cast<int>(Option::AutoSave)};
+}
+// The option at an index of a family, if any (the note-count buttons lblVisualizzaB 0 … 2 are none).
+constexpr std::optional<Option> OptionAt(OptionFamily family, int index) {
+    for (int i = 0; i < kOptions; ++i) {
+        const OptionPlace place = PlaceOf(static_cast<Option>(i));
+        if (place.family == family && place.index == index) return static_cast<Option>(i);
+    }
+    return std::nullopt;
+}
+// The name button of name row 1 … 5 (naturals … double flats).
+constexpr Option NameRowOption(int row) { return static_cast<Option>(row - 1); }
+
+struct OptionControls {
+    Control& square;
+    Control& sign;
+    Control& surface;
+};
 
 struct MainWindow {
     MainWindow() = default;
@@ -14,6 +63,31 @@ struct MainWindow {
     MainWindow& operator=(const MainWindow&) = delete;
 
     ControlRegistry registry;  // first: every member below registers into it
+
+    Control& panel(Panel p) { return FraSpiegazioni[static_cast<int>(p)]; }
+    const Control& panel(Panel p) const { return FraSpiegazioni[static_cast<int>(p)]; }
+    OptionControls option(Option o) {
+        const OptionPlace place = PlaceOf(o);
+        switch (place.family) {
+            case OptionFamily::Visualizza:
+                return {lblSfondi[place.index], lblSigle[place.index], lblVisualizza[place.index]};
+            case OptionFamily::VisualizzaB:
+                return {lblSfondiB[place.index], lblSigleB[place.index], lblVisualizzaB[place.index]};
+            case OptionFamily::Save:
+                break;
+        }
+        return {lblSfondoSave[place.index], lblScrittaSave[place.index], lblSave[place.index]};
+    }
+    // An option is on while its click surface shows pressed.
+    bool isOn(Option o) const {
+        const OptionPlace place = PlaceOf(o);
+        switch (place.family) {
+            case OptionFamily::Visualizza: return lblVisualizza[place.index].on;
+            case OptionFamily::VisualizzaB: return lblVisualizzaB[place.index].on;
+            case OptionFamily::Save: break;
+        }
+        return lblSave[place.index].on;
+    }
 
     Control frmVelondo7Principale2{registry, "frmVelondo7Principale2", K::Window};
 

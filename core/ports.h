@@ -118,6 +118,13 @@ public:
     virtual bool exists(const std::string& path) const = 0;
 };
 
+/// Where the program reports its own faults (a call of a handler that does not exist).
+class LogPort {
+public:
+    virtual ~LogPort() = default;
+    virtual void error(const std::string& message) = 0;
+};
+
 struct Ports {
     Clock* clock;
     Random* random;
@@ -128,6 +135,7 @@ struct Ports {
     ScreenPort* screen;
     LocalePort* locale;
     FilesPort* files;
+    LogPort* log = nullptr;  // none: faults go unreported
 };
 
 }  // namespace velondo

@@ -10,10 +10,21 @@ Program::Program(Ports p) : ports(p) {
 }
 
 bool Program::call(const std::string& control, const std::string& event, const Event& e) {
+    if (offer(control, event, e)) return true;
+    logError("no handler " + control + (e.index >= 0 ? "(" + std::to_string(e.index) + ")" : "") +
+             "." + event);
+    return false;
+}
+
+bool Program::offer(const std::string& control, const std::string& event, const Event& e) {
     const Handler* h = handlers.find(control, event, e.index);
     if (!h) return false;
     (*h)(*this, e);
     return true;
+}
+
+void Program::logError(const std::string& message) {
+    if (ports.log) ports.log->error(message);
 }
 
 void Program::fireTimer(Timer& timer) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ struct Hooks {
     std::function<void(Program&)> rebuildHistogram;
     std::function<void(Program&)> loadSounds;            // piano samples, then effects
     std::function<void(Program&)> farewell;  // app: the exit's goodbye, once the save prompt is answered
+    // The owner of each option button's click (see ui/options.h); empty: none yet.
+    std::array<std::function<void(Program&)>, kOptions> optionClick;
     // storage: the save prompt the exit opens for unsaved results (sets the message, shows panel 9)
     std::function<void(Program&, const std::string& message)> showSavePrompt;
 };
@@ -59,8 +62,13 @@ struct Program {
     // Data root candidates to probe instead of the platform's own list (tests).
     std::vector<std::string> dataRootCandidates;
 
-    // Calls a handler by control and event name; false when there is none.
+    // Calls a handler by control and event name. There must be one: a call of a handler
+    // that does not exist is a fault, logged, and answered false.
     bool call(const std::string& control, const std::string& event, const Event& e = {});
+    // An event the view forwards whether or not the program listens to it; false when not.
+    bool offer(const std::string& control, const std::string& event, const Event& e = {});
+    // Reports a fault of the program itself through the log port.
+    void logError(const std::string& message);
     bool call(const std::string& control, int index, const std::string& event) {
         Event e;
         e.index = index;

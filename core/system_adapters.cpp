@@ -3,8 +3,11 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <iostream>
 
 namespace velondo {
+
+void StderrLog::error(const std::string& message) { std::cerr << "velondo: " << message << "\n"; }
 
 DateTime SystemClock::now() const {
     std::time_t t = std::time(nullptr);

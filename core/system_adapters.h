@@ -21,6 +21,12 @@ private:
     std::mt19937_64 engine_{12345};
 };
 
+// Faults on the standard error stream.
+class StderrLog : public LogPort {
+public:
+    void error(const std::string& message) override;
+};
+
 class SystemFiles : public FilesPort {
 public:
     bool exists(const std::string& path) const override;

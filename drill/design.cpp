@@ -8,12 +8,10 @@ namespace velondo::drill {
 
 namespace {
 
-constexpr Color Cream = colors::Cream;
-constexpr Color ScaleGreen = Rgb(0, 128, 0);
-constexpr Color OddColumn = Rgb(0, 192, 0);
-constexpr Color EvenColumn = Rgb(128, 255, 128);
-constexpr Color ErrorBar = Rgb(255, 128, 128);
-constexpr Color Problem = Rgb(192, 0, 0);
+constexpr Color ScaleGreen = colors::DarkGreen;
+constexpr Color OddColumn = colors::Green;
+constexpr Color EvenColumn = colors::LightGreen;
+constexpr Color ErrorBar = colors::LightRed;
 constexpr Color ChartBack = colors::White;  // the covers hide the column fill above each bar
 
 struct Column {
@@ -70,27 +68,37 @@ void DesignMessageBox(Program& p) {
     MainWindow& m = p.main;
     Control* box = &m.fraLogo;
     box->move(5880, 210, 3585, 1695);
-    box->backColor = Cream;
+    box->backColor = colors::Cream;
     box->opaque = true;
     box->border = true;
     box->visible = false;
-    for (Control* c : {&m.lblStoScrivendo, &m.lblClicca, &m.lblQuando, &m.lblFineProva}) {
-        Text(*c, box, 150, 255, 3285, 1185, 12);
-        c->bold = true;
-        c->wordWrap = true;
-        c->visible = false;
+    struct Message {
+        Control& label;
+        Color colour;
+    };
+    for (Message msg : {Message{m.lblStoScrivendo, colors::DarkRed},
+                        Message{m.lblClicca, colors::Black},
+                        Message{m.lblQuando, colors::DarkBlue},
+                        Message{m.lblFineProva, colors::DarkRed}}) {
+        Control& c = msg.label;
+        Text(c, box, 150, 255, 3285, 1185, 12);
+        c.foreColor = msg.colour;
+        c.bold = true;
+        c.wordWrap = true;
+        c.visible = false;
     }
-    m.lblFineProva.foreColor = Problem;
+    m.lblStoScrivendo.caption = texts::Composing;
+    m.lblQuando.caption = texts::WhenReady;
     Text(m.lblContDown, box, 150, 105, 3285, 1485, 48);
     m.lblContDown.bold = true;
-    m.lblContDown.foreColor = Rgb(255, 0, 0);
+    m.lblContDown.foreColor = colors::Red;
     m.lblContDown.caption = "3";
     m.lblContDown.visible = false;
 }
 
 void DesignResultsPanel(Program& p) {
     MainWindow& m = p.main;
-    Control* panel = &m.FraSpiegazioni[4];
+    Control* panel = &m.panel(Panel::Results);
 
     Control& title = m.lblTitoliClassifica[0];
     Text(title, panel, 210, 420, 14610, 540, 20.25);
@@ -138,7 +146,7 @@ void DesignResultsPanel(Program& p) {
     Text(m.lblDataRecord, panel, 6090, kRecordTop, 1155, kRowHeight, 9.75);
     for (Control* c : {&recordCaption, &m.lblNomeRecord, &m.lblTempoRecord, &unit,
                        &m.lblDataRecord}) {
-        c->foreColor = board::Red;
+        c->foreColor = colors::Red;
         c->bold = true;
         c->italic = true;
     }
@@ -148,7 +156,7 @@ void DesignResultsPanel(Program& p) {
     frame.move(8490, board::kColumnTop - 15, 315 * board::kSlots + 30, board::kColumnHeight + 30);
     frame.filled = frame.opaque = frame.border = true;
     frame.fillColor = frame.backColor = ChartBack;
-    frame.borderColor = Rgb(128, 128, 128);
+    frame.borderColor = colors::Grey;
     frame.z = -2;
     for (int k = 1; k <= board::kSlots; ++k) {
         double left = 8505 + 315.0 * (k - 1);
@@ -176,7 +184,7 @@ void DesignResultsPanel(Program& p) {
         Control& c = m.lblScalaErrori[static_cast<int>(i) + 1];
         Text(c, panel, kScaleLeft, kErrors[i].top, kScaleWidth, kScaleHeight, 8.25, Align::Left);
         c.caption = kErrors[i].caption;
-        c.foreColor = board::Red;
+        c.foreColor = colors::Red;
     }
 
     // The history texts stand on the print page; the print layout places them.

@@ -7,19 +7,14 @@
 #include "drill/results.h"
 #include "notation/notation.h"
 #include "sound/sound.h"
-#include "ui/toggle.h"
+#include "ui/options.h"
 
 namespace velondo::drill {
 
 namespace {
 
 constexpr int kEnter = 13, kShift = 16;
-constexpr int kShadingButton = 8;     // lblVisualizza(8)
-constexpr int kOnlyWhilePressed = 7;  // lblVisualizzaB(7)
-constexpr int kAlsoOnRelease = 9;     // lblVisualizzaB(9)
 constexpr int kEnterSample = 34;
-
-bool On(const Control& c) { return ui::IsOn(c); }
 
 void Noise(Program& p, const PlayerRef& player) {
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, player);
@@ -30,13 +25,6 @@ std::optional<int> ParseInt(std::string_view text) {
     auto r = std::from_chars(text.data(), text.data() + text.size(), v);
     if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size()) return {};
     return v;
-}
-
-// Replays a click of the program's own, without its click sound.
-void SilentClick(Program& p, const char* control, int index, int times = 1) {
-    p.state.SilentClicks = true;
-    for (int i = 0; i < times; ++i) p.call(control, index, "Click");
-    p.state.SilentClicks = false;
 }
 
 // The key number of sequence entry i; 0 when the entry holds none.
@@ -98,8 +86,9 @@ void NameBoxKey(Program& p, int keyCode) {
         return;
     }
 
-    m.FraSpiegazioni[5].visible = false;
-    if (On(m.lblVisualizza[kShadingButton])) SilentClick(p, "lblVisualizza", kShadingButton, 2);
+    m.panel(Panel::Name).visible = false;
+    // Shading off and on again: it follows the range of the new trial.
+    if (m.isOn(Option::Shading)) options::SilentClick(p, Option::Shading, 2);
     s.NumeroScelto = s.CopiaNumeroScelto = s.CopiaNumeroScelto2 = n;
     m.lblStoScrivendo.caption = texts::Composing;
     ShowMessage(p, m.lblStoScrivendo);
@@ -127,7 +116,8 @@ void LoadLine(Program& p) {
     ShowMessage(p, m.lblContDown);
     Noise(p, sound::players::Tic);
     m.TmrCountDown.setEnabled(true);
-    m.lblSigle[11].enabled = m.lblVisualizza[11].enabled = true;
+    OptionControls exit = m.option(Option::Exit);
+    exit.sign.enabled = exit.surface.enabled = true;
 }
 
 void CountDownTick(Program& p) {
@@ -154,9 +144,9 @@ void CountDownTick(Program& p) {
     s.trialStartMs = p.ports.clock->steadyMs() - 100LL * s.Tempo;
     m.TmrTempo.setEnabled(true);
     s.Inizio = 6;
-    if (On(m.lblVisualizzaB[13])) p.call("lblVisualizzaB", 13, "Click");
-    if (On(m.lblVisualizza[10])) p.call("lblVisualizza", 10, "Click");
-    if (On(m.lblVisualizza[11])) p.call("lblVisualizza", 11, "Click");
+    // The panels of the options box close for the trial.
+    for (Option panel : {Option::ClefTable, Option::Results, Option::Exit})
+        if (m.isOn(panel)) options::Click(p, panel);
     if (sound::ProgramNoisesOn(p)) sound::PlayGoVoice(p);
     s.ProvaInCorso = "Sì";
 }
@@ -173,7 +163,7 @@ void CheckAnswer(Program& p, int key) {
     if (key != EntryKey(p, i)) {
         ++s.Errori;
         if (sound::ErrorVoiceOn(p)) sound::PlaySound(p, sound::players::No);
-        if (On(m.lblVisualizzaB[kOnlyWhilePressed]) || On(m.lblVisualizzaB[kAlsoOnRelease]))
+        if (m.isOn(Option::HighlightWhilePressed) || m.isOn(Option::HighlightAfterRelease))
             m.ShpTasto[key].fillColor = WrongKey;
         return;
     }
@@ -208,7 +198,8 @@ void FinishTrial(Program& p) {
     m.TmrTempo.setEnabled(false);
     m.lblClicca.caption.clear();
     m.ShpEvidenzia[s.Posizione].visible = false;
-    if (On(m.lblVisualizzaB[kAlsoOnRelease])) SilentClick(p, "lblVisualizzaB", kAlsoOnRelease, 2);
+    if (m.isOn(Option::HighlightAfterRelease))
+        options::SilentClick(p, Option::HighlightAfterRelease, 2);
 
     float t = static_cast<float>(s.Tempo) / 10.0f;
     t = t / static_cast<float>(s.CopiaNumeroScelto2);
@@ -221,9 +212,9 @@ void FinishTrial(Program& p) {
     EnterTrial(p);
     Run(p.hooks.saveAfterTrial, p);
     // Opens the results; a panel the student opened during the trial is left open.
-    if (!On(m.lblVisualizza[10])) SilentClick(p, "lblVisualizza", 10);
+    if (!m.isOn(Option::Results)) options::SilentClick(p, Option::Results);
     m.TmrCommentoDopo.setEnabled(true);
-    m.FraSpiegazioni[0].visible = true;
+    m.panel(Panel::Main).visible = true;
 }
 
 void ResetExercise(Program& p) {

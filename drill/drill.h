@@ -25,8 +25,8 @@ inline constexpr const char* TooManyNotesEnd = ": scegli un numero di note più 
 }  // namespace texts
 
 constexpr int kSlots = 13;
-constexpr Color Highlight = Rgb(0, 192, 0);
-constexpr Color WrongKey = Rgb(255, 128, 128);
+constexpr Color Highlight = colors::Green;
+constexpr Color WrongKey = colors::LightRed;
 
 // Staff slot redrawn after a correct answer at slot p: six places behind it on the ring.
 constexpr int RefillSlot(int p) { return (p + 6) % kSlots + 1; }

@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "sound/sound.h"
-#include "ui/toggle.h"
+#include "ui/options.h"
 
 namespace velondo::drill {
 
@@ -15,8 +15,6 @@ using namespace board;
 
 namespace {
 
-constexpr Color PanelOn = Rgb(255, 128, 128);  // a panel button's background while open
-constexpr int kDatiButton = 10;
 
 // The error bar's height for 1..11 errors; 12 or more fill the column.
 double ErrorBarHeight(int errors) {
@@ -155,7 +153,7 @@ void EnterTrial(Program& p) {
         TrialTexts ranked = trial;
         if (ranked.name.empty()) ranked.name = "???";
         SetRankingRow(p, s.Inserimento, ranked);
-        PaintRow(p, s.Inserimento, Red);
+        PaintRow(p, s.Inserimento, colors::Red);
     }
 
     MainWindow& m = p.main;
@@ -241,22 +239,22 @@ void BlinkRecord(Program& p) {
         p.main.TmrLampeggiaRecord.setEnabled(false);
         return;
     }
-    band.backColor = band.fillColor = band.backColor == colors::White ? Yellow : colors::White;
+    band.backColor = band.fillColor = band.backColor == colors::White ? colors::Yellow : colors::White;
 }
 
 void OpenResultsPanel(Program& p) {
     MainWindow& m = p.main;
-    ui::SetOn(m.lblVisualizza[kDatiButton], m.lblSfondi[kDatiButton], PanelOn);
-    m.FraSpiegazioni[4].visible = true;
-    for (int panel : {6, 7, 8}) m.FraSpiegazioni[panel].visible = false;
-    for (int b : {9, 11}) ui::SetOff(m.lblVisualizza[b], m.lblSfondi[b]);
-    ui::SetOff(m.lblVisualizzaB[13], m.lblSfondiB[13]);
+    options::Set(p, Option::Results, true);
+    m.panel(Panel::Results).visible = true;
+    // The panels of the options box share the staff area: opening one closes the others.
+    for (Panel other : {Panel::ClefTable, Panel::Exit, Panel::Help}) m.panel(other).visible = false;
+    for (Option other : {Option::Help, Option::Exit, Option::ClefTable}) options::Set(p, other, false);
 }
 
 void CloseResultsPanel(Program& p) {
     MainWindow& m = p.main;
-    ui::SetOff(m.lblVisualizza[kDatiButton], m.lblSfondi[kDatiButton]);
-    m.FraSpiegazioni[4].visible = false;
+    options::Set(p, Option::Results, false);
+    m.panel(Panel::Results).visible = false;
     p.state.MouseMove = 100;
     SetRankingRow(p, 0, {});
     if (m.lblQuando.visible) {
@@ -279,19 +277,19 @@ void InstallResults(Program& p) {
 
     p.hooks.rebuildHistogram = RebuildHistogram;
 
-    p.handlers.add("lblVisualizza", "Click", kDatiButton, kDatiButton,
-                   [](Program& prog, const Event&) {
-                       if (ui::IsOn(prog.main.lblVisualizza[kDatiButton]))
-                           CloseResultsPanel(prog);
-                       else
-                           OpenResultsPanel(prog);
-                       if (!prog.state.SilentClicks && sound::ProgramNoisesOn(prog))
-                           sound::PlaySound(prog, sound::players::Click);
-                   });
+    options::Own(p, Option::Results, [](Program& prog) {
+        if (prog.main.isOn(Option::Results))
+            CloseResultsPanel(prog);
+        else
+            OpenResultsPanel(prog);
+        if (!prog.state.SilentClicks && sound::ProgramNoisesOn(prog))
+            sound::PlaySound(prog, sound::players::Click);
+    });
     p.handlers.add("lblPassaMouse", "MouseMove", [](Program& prog, const Event& e) {
         if (e.index >= 1 && e.index <= kSlots) PointSlot(prog, e.index);
     });
-    p.handlers.add("FraSpiegazioni", "MouseMove", 4, 4,
+    p.handlers.add("FraSpiegazioni", "MouseMove", static_cast<int>(Panel::Results),
+                   static_cast<int>(Panel::Results),
                    [](Program& prog, const Event&) { LeaveSlots(prog); });
     p.handlers.add("TmrLampeggiaRecord", "Timer",
                    [](Program& prog, const Event&) { BlinkRecord(prog); });

@@ -21,8 +21,6 @@ constexpr double kBaseline = 5370;  // kColumnTop + kColumnHeight
 constexpr double kTwipsPerSecond = 632.5;
 constexpr float kFullSeconds = 6;
 constexpr int kFullErrors = 12;
-constexpr Color Red = Rgb(255, 0, 0);
-constexpr Color Yellow = Rgb(255, 255, 0);
 }  // namespace board
 
 // An average in seconds as the board writes it: single precision, up to 7 significant

@@ -6,8 +6,7 @@
 #include "exercise/panel_look.h"
 #include "exercise/pool.h"
 #include "sound/sound.h"
-#include "ui/name_rows.h"
-#include "ui/toggle.h"
+#include "ui/options.h"
 
 namespace velondo::exercise {
 namespace {
@@ -73,21 +72,19 @@ void ConfirmAccidentals(Program& p, bool replayed) {
     for (int i = 1; i <= kClasses; ++i)
         p.main.lblVoceOpzioni[5 + i].caption = ClassTable(p, i)[0].caption;
     // With "Sel" on, the keyboard shows exactly the name rows of the chosen classes.
-    if (ui::IsOn(p.main.lblVisualizza[7])) {
-        p.state.SilentClicks = true;
+    if (p.main.isOn(Option::SelectedNames)) {
         for (int i = 1; i <= kClasses; ++i) {
-            bool shown = ui::IsOn(p.main.lblVisualizza[i]);
-            bool chosen = p.state.SceltaAlterazioni[static_cast<size_t>(i)] == kInserted;
-            if (shown != chosen) p.call("lblVisualizza", i, "Click");
+            const Option row = NameRowOption(i);
+            const bool chosen = p.state.SceltaAlterazioni[static_cast<size_t>(i)] == kInserted;
+            if (p.main.isOn(row) != chosen) options::SilentClick(p, row);
         }
-        p.state.SilentClicks = false;
     }
     if (!replayed) SetupNoteCount(p);
 }
 
 void DesignAccidentalsPanel(Program& p) {
     auto& m = p.main;
-    constexpr int P = kAccidentalsPanel;
+    constexpr Panel P = Panel::Accidentals;
     PanelHeading(p, m.lblSpiegazione[kHeading], P, "Scegli le eventuali alterazioni:");
     for (int j = 0; j < 5; ++j)
         StaffLine(p, m.lblSpiegazione[kStaffLine0 + j], P, kColumnLeft, kStaffTop + kSpace * j,

@@ -4,7 +4,6 @@
 
 namespace velondo::exercise {
 
-constexpr int kAccidentalsPanel = 3;
 
 // Redraws the five class captions from SceltaAlterazioni.
 void ShowAccidentalChoices(Program& p);

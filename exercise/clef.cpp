@@ -40,7 +40,6 @@ constexpr double kSpace = 315;
 constexpr double kClefLineOffset = 630;    // top staff line inside a clef picture
 constexpr double kNoteBottomLine = 3465;   // bottom staff line inside a note picture
 
-constexpr int kRangePanel = 2;
 
 bool ValidClef(int k) { return k >= 1 && k <= 7; }
 
@@ -63,8 +62,8 @@ void ChooseClef(Program& p, int k) {
     p.main.lblVoceOpzioni[3].caption = std::string(info.name);
     p.state.TonoChiave = std::string(info.sign);
     p.state.ChiaveScelta = std::to_string(k);
-    p.main.FraSpiegazioni[kRangePanel].visible = true;
-    p.main.FraSpiegazioni[kClefPanel].visible = false;
+    p.main.panel(Panel::Range).visible = true;
+    p.main.panel(Panel::Clef).visible = false;
     if (p.state.PulsantePremuto == 2) NameNewProfile(p);
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, sound::players::Tic);
     p.main.TmrVisualizzaNota.setEnabled(true);
@@ -76,7 +75,7 @@ void RepeatClef(Program& p) {
 
 void DesignClefPanel(Program& p) {
     auto& m = p.main;
-    constexpr int P = kClefPanel;
+    constexpr Panel P = Panel::Clef;
     PanelHeading(p, m.lblSpiegazione[kHeading], P,
                  "Clicca sulla chiave nella quale ti vuoi esercitare:");
     for (int j = 0; j < 5; ++j)
@@ -99,7 +98,7 @@ void DesignClefPanel(Program& p) {
                                   kColumnWidth - 240, 420, std::string(column.signCaption), 14,
                                   true);
         sign.align = Align::Center;
-        sign.foreColor = Rgb(192, 0, 192);
+        sign.foreColor = colors::Purple;
         ClickSurface(p, m.lblClickChiave[k], P, left, 1100, kColumnWidth, 3850);
     }
     PanelText(p, m.lblSpiegazione[kNote], P, kColumnLeft, 5150, 7 * kColumnWidth, 700,

@@ -4,7 +4,6 @@
 
 namespace velondo::exercise {
 
-constexpr int kClefPanel = 1;
 
 // lblClickChiave_Click(k): clef k becomes the exercise's clef; on to the range panel.
 void ChooseClef(Program& p, int k);

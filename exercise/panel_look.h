@@ -1,20 +1,20 @@
 #pragma once
-// Small design helpers shared by the configuration panels (FraSpiegazioni(i)).
+// Small design helpers shared by the configuration panels (see Panel).
 #include <string>
 
 #include "core/program.h"
 
 namespace velondo::exercise {
 
-inline Control& InPanel(Program& p, Control& c, int panel, double left, double top,
+inline Control& InPanel(Program& p, Control& c, Panel panel, double left, double top,
                         double width, double height) {
-    c.parent = &p.main.FraSpiegazioni[panel];
+    c.parent = &p.main.panel(panel);
     c.move(left, top, width, height);
     return c;
 }
 
 // A text of the panel, transparent, word-wrapped.
-inline Control& PanelText(Program& p, Control& c, int panel, double left, double top,
+inline Control& PanelText(Program& p, Control& c, Panel panel, double left, double top,
                           double width, double height, std::string caption, double size = 12,
                           bool bold = false) {
     InPanel(p, c, panel, left, top, width, height);
@@ -26,7 +26,7 @@ inline Control& PanelText(Program& p, Control& c, int panel, double left, double
 }
 
 // The heading line across the top of a panel.
-inline Control& PanelHeading(Program& p, Control& c, int panel, std::string caption) {
+inline Control& PanelHeading(Program& p, Control& c, Panel panel, std::string caption) {
     PanelText(p, c, panel, 210, 420, 14610, 540, std::move(caption), 20.25, true);
     c.italic = true;
     c.border = true;
@@ -47,7 +47,7 @@ inline Control& ButtonFace(Control& c, double size = 12) {
 }
 
 // A thin black rule (one staff line), centred on y.
-inline Control& StaffLine(Program& p, Control& c, int panel, double left, double y,
+inline Control& StaffLine(Program& p, Control& c, Panel panel, double left, double y,
                           double width) {
     InPanel(p, c, panel, left, y - 15, width, 30);
     c.caption.clear();
@@ -58,7 +58,7 @@ inline Control& StaffLine(Program& p, Control& c, int panel, double left, double
 }
 
 // A transparent click surface.
-inline Control& ClickSurface(Program& p, Control& c, int panel, double left, double top,
+inline Control& ClickSurface(Program& p, Control& c, Panel panel, double left, double top,
                              double width, double height) {
     InPanel(p, c, panel, left, top, width, height);
     c.opaque = false;

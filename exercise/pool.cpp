@@ -10,6 +10,9 @@
 namespace velondo::exercise {
 namespace {
 
+// The note-count buttons of panel 5, lblVisualizzaB(0 … 2).
+constexpr int kMin = 0, kCentral = 1, kMax = 2;
+
 // Within a key the pool lists its spellings from the one written lowest on the staff.
 constexpr int kKeyOrder[kClasses] = {4, 2, 1, 3, 5};  // double sharp, sharp, natural, flat, double flat
 
@@ -141,9 +144,7 @@ void ShufflePool(Program& p) {
 void SetupNoteCount(Program& p) {
     SetCount(p, 2, p.state.NoteTotali);
     SetCount(p, 1, p.state.NoteTotali == kMinNotes ? kMinNotes : kMinNotes + 1);
-    p.state.SilentClicks = true;
-    p.call("lblVisualizzaB", 0, "Click");
-    p.state.SilentClicks = false;
+    SelectNoteCount(p, kMin);  // silently: no click sound
 }
 
 void SelectNoteCount(Program& p, int i) {
@@ -153,7 +154,7 @@ void SelectNoteCount(Program& p, int i) {
         else
             ui::SetOff(p.main.lblVisualizzaB[j], p.main.lblSfondiB[j]);
     }
-    if (p.main.FraSpiegazioni[kNamePanel].visible)
+    if (p.main.panel(Panel::Name).visible)
         p.main.lblSpiegazione[kPanelFiveExplanation].caption = PanelFiveText(Count(p, i));
 }
 
@@ -190,7 +191,7 @@ double ButtonLeft(int i) { return kButtonsLeft + (kButtonW + kButtonGap) * i; }
 
 void DesignNamePanel(Program& p) {
     auto& m = p.main;
-    constexpr int P = kNamePanel;
+    constexpr Panel P = Panel::Name;
     PanelHeading(p, m.lblSpiegazione[kHeading], P, "Indicazioni e suggerimenti");
     PanelText(p, m.lblSpiegazione[kPanelFiveExplanation], P, 300, 1200, 10200, 4700,
               PanelFiveText(kMinNotes), 14);

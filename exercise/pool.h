@@ -10,7 +10,6 @@ namespace velondo::exercise {
 
 constexpr int kPoolCapacity = 120;
 constexpr int kMinNotes = 13;
-constexpr int kNamePanel = 5;
 constexpr int kPanelFiveExplanation = 56;  // lblSpiegazione(56)
 
 // Lists the selected spellings in keyboard order, repeats them to at least 13, shuffles.

@@ -7,17 +7,16 @@
 #include "notation/notation.h"
 #include "sound/sound.h"
 #include "ui/keyboard.h"
-#include "ui/name_rows.h"
-#include "ui/toggle.h"
+#include "ui/options.h"
 
 namespace velondo::exercise {
 
 namespace {
 
-constexpr int kPanel = 2;
-constexpr Color kHeldSquare = Rgb(255, 192, 192);
-constexpr Color kGaugeBand = Rgb(255, 192, 192);
-constexpr Color kMarker = Rgb(255, 0, 0);
+constexpr Panel kPanel = Panel::Range;
+constexpr Color kHeldSquare = colors::Pink;
+constexpr Color kGaugeBand = colors::Pink;
+constexpr Color kMarker = colors::Red;
 
 // The staff of the panel: note pictures at 0.7 of their size on the drill staff, where a
 // picture 5685 high has position p at 3465 + (12 − p) · 157.5 from its top.
@@ -217,11 +216,10 @@ void ConfirmRange(Program& p) {
     ChooseKeyboardRegister(p);
     MarkRange(p);
     // The shading follows the new range: switched off and on again, silently.
-    if (p.main.lblVisualizza[8].on) {
-        ui::SilentClick(p, 8);
-        ui::SilentClick(p, 8);
+    if (p.main.isOn(Option::Shading)) {
+        options::SilentClick(p, Option::Shading, 2);
     }
-    if (p.main.lblVisualizzaB[4].on) notation::ShowReferenceKey(p);
+    if (p.main.isOn(Option::KeyboardLine)) notation::ShowReferenceKey(p);
 }
 
 void DesignRangePanel(Program& p) {
@@ -272,7 +270,7 @@ void DesignRangePanel(Program& p) {
         PanelText(p, m.lblSpiegazione[s.caption], kPanel, s.textLeft, 2700, 2700, 400, s.text, 14,
                   true);
         Control& label = PanelText(p, *s.label, kPanel, s.textLeft, 3200, 2700, 600, "", 20, true);
-        label.foreColor = Rgb(192, 0, 0);
+        label.foreColor = colors::DarkRed;
         for (int dir : {Up, Down}) {
             const double top = dir == Up ? 2600 : 3400;
             Control& square = InPanel(p, (*s.squares)[dir], kPanel, s.arrowLeft, top, 660, 660);
@@ -295,9 +293,9 @@ void DesignRangePanel(Program& p) {
     Control& ext = PanelText(p, m.lblEstensioneIntervallo, kPanel, 4200, 4700, 450, 450, "", 14,
                              true);
     ext.align = Align::Right;
-    ext.foreColor = Rgb(192, 0, 0);
+    ext.foreColor = colors::DarkRed;
     Control& suffix = PanelText(p, m.lblSpiegazione[42], kPanel, 4650, 4700, 900, 450, "", 14, true);
-    suffix.foreColor = Rgb(192, 0, 0);
+    suffix.foreColor = colors::DarkRed;
     ShowExtension(p, p.state.EstensioneIntervallo);
 
     Control& ok = InPanel(p, m.lblPulsante[0], kPanel, 13200, 5250, 1350, 600);

@@ -28,10 +28,6 @@ constexpr std::array<std::array<std::string_view, kSpellingClasses>, 12> kSpelli
     {"", "La#", "Sib", "", "Dobb"},
     {"SI", "", "Dob", "Lax", ""},
 }};
-// Sign of each class as written after the letter, its semitone shift and picture suffix.
-constexpr std::array<std::string_view, kSpellingClasses> kSigns{"", "#", "b", "x", "bb"};
-constexpr std::array<int, kSpellingClasses> kShift{0, 1, -1, 2, -2};
-constexpr std::array<std::string_view, kSpellingClasses> kPictureSuffix{"", "di", "be", "dd", "db"};
 
 constexpr std::array<ClefInfo, kClefs> kClefTable{{
     {"Violino", "Sol", "SOL3", "SI1", "SI5"},
@@ -168,12 +164,12 @@ std::optional<StaffPosition> StaffPositionOf(ClefNumber c, std::string_view labe
     const auto& row = kSpellingTable[Idx(pitch->pitchClass)];
     for (int s = 0; s < kSpellingClasses; ++s) {
         if (row[Idx(s)] != name) continue;
-        auto letterText = Upper(name.substr(0, name.size() - kSigns[Idx(s)].size()));
+        auto letterText = Upper(name.substr(0, name.size() - kSpellingFacts[Idx(s)].sign.size()));
         int letter = 0;
         while (kLetters[Idx(letter)] != letterText) ++letter;
         // The written octave is the letter's: "Si#" on a DO is a SI of the octave below,
         // "Dob" on a SI a DO of the octave above.
-        int crossing = kLetterPitchClass[Idx(letter)] + kShift[Idx(s)] - pitch->pitchClass;
+        int crossing = kLetterPitchClass[Idx(letter)] + kSpellingFacts[Idx(s)].shift - pitch->pitchClass;
         int writtenOctave = pitch->octave - crossing / 12;
         int pos = 7 * writtenOctave + letter + 2 * c.value - 13;
         if (pos < 1 || pos > kPositions) return std::nullopt;
@@ -184,7 +180,7 @@ std::optional<StaffPosition> StaffPositionOf(ClefNumber c, std::string_view labe
 
 std::string NoteImagePath(StaffPosition pos, Spelling s) {
     return "Velondo7/Grafica/" + TwoDigits(pos.value) +
-           std::string(kPictureSuffix[Idx(static_cast<int>(s))]) + ".gif";
+           std::string(Facts(s).suffix) + ".gif";
 }
 
 std::string ClefImagePath(ClefNumber c) {

@@ -1,6 +1,7 @@
 #pragma once
 // The pitch space of the keyboard (keys, registers, spellings, samples) and the staff:
 // where a spelled note of a key stands in each of the seven clefs and which picture shows it.
+#include <array>
 #include <compare>
 #include <optional>
 #include <string>
@@ -44,6 +45,27 @@ enum class Register { Grave, Media, Acuta };
 // The five spelling classes, in the order of the KeySpellings arrays.
 enum class Spelling { Natural, Sharp, Flat, DoubleSharp, DoubleFlat };
 constexpr int kSpellingClasses = 5;
+
+// What the program knows of each spelling class, in the order of Spelling.
+struct SpellingClassFacts {
+    std::string_view sign;     // written after the letter: "Re#", "Mibb"
+    int shift;                 // semitones from the natural
+    std::string_view suffix;   // of the note pictures: "17di.gif"
+    Color colour;              // text colour of its spelled names (name rows, note sequence)
+    int rowCode;               // 1, 2, 4, 8, 16: the sums TotAlterazioni and TotSelezionati
+    std::string_view caption;  // its button on the accidentals panel
+    std::string_view picture;  // that button's note on the middle line with its accidental
+};
+inline constexpr std::array<SpellingClassFacts, kSpellingClasses> kSpellingFacts{{
+    {"", 0, "", colors::Black, 1, "Naturali", "Velondo7/Grafica/16.gif"},
+    {"#", 1, "di", colors::Red, 2, "Diesis", "Velondo7/Grafica/16di.gif"},
+    {"b", -1, "be", colors::Blue, 4, "Bemolli", "Velondo7/Grafica/16be.gif"},
+    {"x", 2, "dd", colors::Orange, 8, "Doppi Diesis", "Velondo7/Grafica/16dd.gif"},
+    {"bb", -2, "db", colors::Teal, 16, "Doppi Bemolli", "Velondo7/Grafica/16db.gif"},
+}};
+constexpr const SpellingClassFacts& Facts(Spelling s) {
+    return kSpellingFacts[static_cast<std::size_t>(s)];
+}
 
 // The twelve pitch names of an octave, DO first.
 std::string_view PitchName(int pitchClass);

@@ -280,7 +280,7 @@ void Runner::cmdAssign(const Line& line, const Target& t, const std::string& val
     if (t.member == "Text") {
         Event e;
         e.index = t.index;
-        program_->call(t.name, "Change", e);
+        program_->offer(t.name, "Change", e);
     }
 }
 

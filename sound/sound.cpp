@@ -92,9 +92,9 @@ int NamedNoteSample(std::string_view label) {
 
 void PlayNamedNote(Program& p) { PlaySound(p, Piano(NamedNoteSample(p.state.SuonaNota))); }
 
-bool ProgramNoisesOn(const Program& p) { return p.main.lblVisualizzaB[10].on; }
-bool KeyboardSoundsOn(const Program& p) { return p.main.lblVisualizzaB[11].on; }
-bool ErrorVoiceOn(const Program& p) { return p.main.lblVisualizzaB[12].on; }
+bool ProgramNoisesOn(const Program& p) { return p.main.isOn(Option::ProgramNoises); }
+bool KeyboardSoundsOn(const Program& p) { return p.main.isOn(Option::KeyboardSounds); }
+bool ErrorVoiceOn(const Program& p) { return p.main.isOn(Option::ErrorVoice); }
 
 void KeySample(Program& p, int key) {
     StopSound(p, Piano(p.state.NotaPremuta));

@@ -11,15 +11,11 @@
 #include "exercise/pool.h"
 #include "exercise/range.h"
 #include "sound/sound.h"
-#include "ui/toggle.h"
+#include "ui/options.h"
 
 namespace velondo::storage {
 namespace {
 
-using exercise::kAccidentalsPanel;
-using exercise::kClefPanel;
-using exercise::kNamePanel;
-constexpr int kRangePanel = 2;
 
 constexpr int kHeading = 0;
 constexpr int kOptionText0 = 0;  // lblSpiegazione(1 … 3): the texts of the three options
@@ -27,9 +23,7 @@ constexpr int kNote = 4;
 constexpr int kSquare0 = 4;      // lblSpiegazione(5 … 7): the colour square beside option i
 constexpr int kSignalKey = 41;   // piano sample played as a signal by the flows
 
-constexpr Color kNoisesOnColor = Rgb(255, 192, 192);  // "Rumori del programma" when on
-
-void Show(Program& p, int panel, bool visible) { p.main.FraSpiegazioni[panel].visible = visible; }
+void Show(Program& p, Panel panel, bool visible) { p.main.panel(panel).visible = visible; }
 
 void Noise(Program& p, const PlayerRef& player) {
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, player);
@@ -49,9 +43,9 @@ void PressLook(Program& p, int i, bool pressed) {
 }
 
 // A panel of the options box that is open is closed with its button.
-void ClosePanel(Program& p, Control& surface, Control& square, int panel) {
-    if (!ui::IsOn(surface)) return;
-    ui::SetOff(surface, square);
+void ClosePanel(Program& p, Option button, Panel panel) {
+    if (!p.main.isOn(button)) return;
+    options::Set(p, button, false);
     Show(p, panel, false);
 }
 
@@ -66,8 +60,8 @@ void RangeOk(Program& p) {
         std::to_string(s.EstensioneIntervallo) + exercise::IntervalSuffixField(p);
     exercise::ConfirmRange(p);
     exercise::ShowAccidentalChoices(p);
-    Show(p, kAccidentalsPanel, true);
-    Show(p, kRangePanel, false);
+    Show(p, Panel::Accidentals, true);
+    Show(p, Panel::Range, false);
     Noise(p, sound::players::Tic);
 }
 
@@ -78,9 +72,9 @@ void AccidentalsOk(Program& p, bool replayed) {
         p.main.lblSpiegazione[exercise::kPanelFiveExplanation].caption =
             exercise::PanelFiveText(exercise::kMinNotes);
     Noise(p, sound::players::Tic);
-    Show(p, kNamePanel, true);
+    Show(p, Panel::Name, true);
     FocusNameBox(p);
-    Show(p, kAccidentalsPanel, false);
+    Show(p, Panel::Accidentals, false);
 }
 
 void PractiseCurrentProfile(Program& p) {
@@ -89,22 +83,22 @@ void PractiseCurrentProfile(Program& p) {
     p.state.PulsantePremuto = 1;
     drill::ResetExercise(p);
     // The replayed steps are silent: the option is switched off for them without a click.
-    const bool noises = ui::IsOn(m.lblVisualizzaB[10]);
-    if (noises) ui::SetOff(m.lblVisualizzaB[10], m.lblSfondiB[10]);
+    const bool noises = m.isOn(Option::ProgramNoises);
+    if (noises) options::Set(p, Option::ProgramNoises, false);
     exercise::RepeatClef(p);
     RangeOk(p);
     AccidentalsOk(p, true);
     drill::CloseResultsPanel(p);
-    ClosePanel(p, m.lblVisualizza[11], m.lblSfondi[11], 7);   // exit question
-    ClosePanel(p, m.lblVisualizzaB[13], m.lblSfondiB[13], 6);  // clef table
+    ClosePanel(p, Option::Exit, Panel::Exit);
+    ClosePanel(p, Option::ClefTable, Panel::ClefTable);
     m.ImgVarie[6].visible = false;
-    if (noises) ui::SetOn(m.lblVisualizzaB[10], m.lblSfondiB[10], kNoisesOnColor);
+    if (noises) options::Set(p, Option::ProgramNoises, true);
 
     m.lblSpiegazione[exercise::kPanelFiveExplanation].caption =
         exercise::PanelFiveText(exercise::SelectedNoteCount(p));
-    Show(p, kNamePanel, true);
+    Show(p, Panel::Name, true);
     FocusNameBox(p);
-    Show(p, kMainPanel, false);
+    Show(p, Panel::Main, false);
     Noise(p, sound::Piano(kSignalKey));
 }
 
@@ -120,16 +114,16 @@ void StartNewProfile(Program& p) {
     drill::ResetExercise(p);
     drill::ClearResults(p);
     // "Esci" stays off until the first line of notes of the new profile is on the staff.
-    m.lblVisualizza[11].enabled = false;
-    m.lblSigle[11].enabled = false;
-    Show(p, kClefPanel, true);
-    Show(p, kMainPanel, false);
+    OptionControls exit = m.option(Option::Exit);
+    exit.surface.enabled = exit.sign.enabled = false;
+    Show(p, Panel::Clef, true);
+    Show(p, Panel::Main, false);
 }
 
 void DesignMainPanel(Program& p) {
     using namespace exercise;
     auto& m = p.main;
-    constexpr int P = kMainPanel;
+    constexpr Panel P = Panel::Main;
     PanelHeading(p, m.lblSpiegazione[kHeading], P,
                  "Scegli una delle seguenti opzioni cliccando il pulsante corrispondente:");
     const char* options[3] = {"Esercitati con l'impostazione corrente",
@@ -177,10 +171,10 @@ void InstallFlows(Program& p) {
     h.add("cmdPulsante0", "Click", [](Program&, const Event&) {});
     h.add("frmVelondo7Principale2", "KeyDown", [](Program& prog, const Event& e) {
         if (e.keyCode != 13) return;
-        if (prog.main.FraSpiegazioni[kClefPanel].visible)
-            prog.call("Command4", "Click");
-        else if (prog.main.FraSpiegazioni[kAccidentalsPanel].visible)
-            prog.call("cmdPulsante4", "Click");
+        if (prog.main.panel(Panel::Clef).visible)
+            exercise::RepeatClef(prog);
+        else if (prog.main.panel(Panel::Accidentals).visible)
+            AccidentalsOk(prog);
     });
     p.fields.add("PulsantePremuto", p.state.PulsantePremuto);
     p.fields.add("NomeFile", p.state.NomeFile);

@@ -5,7 +5,6 @@
 
 namespace velondo::storage {
 
-constexpr int kMainPanel = 0;
 
 // lblPulsante_Click(1): the current profile again, its configuration replayed.
 void PractiseCurrentProfile(Program& p);

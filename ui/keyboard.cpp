@@ -18,8 +18,6 @@ constexpr double kOctaveWidth = 3675, kWhiteStep = 525, kKeyboardLeft = 60;
 // Stacking inside the keyboard band: bodies (white under black), names, click surfaces.
 constexpr int kZWhiteBody = 0, kZBlackBody = 1, kZWhiteSurface = 3, kZBlackSurface = 4;
 
-bool On(const Control& c) { return c.on; }
-
 }  // namespace
 
 int IndexKey(const Program& p) {
@@ -83,14 +81,13 @@ void InstallKeyboard(Program& p) {
     f.addColor("ColoreTasto", p.state.ColoreTasto);
     DesignKeys(p);
     DesignNameRows(p);
-    DesignNameButtons(p);
     InstallNameButtons(p);
 }
 
 void KeyPressDisplay(Program& p, int k) {
     auto& m = p.main;
     // Highlight kept after release: the previous key gets its own colour back first.
-    if (On(m.lblVisualizzaB[9])) {
+    if (m.isOn(Option::HighlightAfterRelease)) {
         const int previous = IndexKey(p);
         m.ShpTasto[previous].fillColor = p.state.ColoreIndex;
         p.state.Index = std::to_string(k);
@@ -98,8 +95,8 @@ void KeyPressDisplay(Program& p, int k) {
         p.state.ColoreTasto = m.ShpTasto[k].fillColor;
         m.ShpTasto[k].fillColor = keycolors::Pressed;
     }
-    if (On(m.lblVisualizzaB[8])) m.lblTasto[k].on = true;
-    if (On(m.lblVisualizzaB[7])) {
+    if (m.isOn(Option::KeyMovement)) m.lblTasto[k].on = true;
+    if (m.isOn(Option::HighlightWhilePressed)) {
         p.state.ColoreTasto = m.ShpTasto[k].fillColor;
         m.ShpTasto[k].fillColor = keycolors::Pressed;
     }
@@ -107,8 +104,8 @@ void KeyPressDisplay(Program& p, int k) {
 
 void KeyReleaseDisplay(Program& p, int k) {
     auto& m = p.main;
-    if (On(m.lblVisualizzaB[7])) m.ShpTasto[k].fillColor = p.state.ColoreTasto;
-    if (On(m.lblVisualizzaB[8])) m.lblTasto[k].on = false;
+    if (m.isOn(Option::HighlightWhilePressed)) m.ShpTasto[k].fillColor = p.state.ColoreTasto;
+    if (m.isOn(Option::KeyMovement)) m.lblTasto[k].on = false;
 }
 
 }  // namespace velondo::ui

@@ -5,30 +5,21 @@ namespace velondo::ui {
 
 // Body colours of the keys.
 namespace keycolors {
-constexpr Color White = Rgb(255, 255, 255);
-constexpr Color Black = Rgb(0, 0, 0);
-constexpr Color ShadedWhite = Rgb(192, 192, 192);
-constexpr Color ShadedBlack = Rgb(128, 128, 128);
-constexpr Color Pressed = Rgb(128, 255, 128);
+constexpr Color White = colors::White;
+constexpr Color Black = colors::Black;
+constexpr Color ShadedWhite = colors::Silver;
+constexpr Color ShadedBlack = colors::Grey;
+constexpr Color Pressed = colors::LightGreen;
 }  // namespace keycolors
 
 // Whether a key lies in the exercise's range, per key and spelling class: kept as the
 // background colour of the spelling labels (lblNaturali … lblDBemolli), as the profile
 // files store it.
 namespace rangemark {
-constexpr Color None = Rgb(255, 255, 255);      // 16777215: outside the range
-constexpr Color InRange = Rgb(255, 255, 192);   // 12648447
-constexpr Color Selected = Rgb(255, 255, 0);    // 65535: the note enters the pool
+constexpr Color None = colors::White;      // 16777215: outside the range
+constexpr Color InRange = colors::PaleYellow;   // 12648447
+constexpr Color Selected = colors::Yellow;    // 65535: the note enters the pool
 }  // namespace rangemark
-
-// Text colour of each spelling class: the name rows and the note sequence.
-namespace classcolor {
-constexpr Color Natural = Rgb(0, 0, 0);
-constexpr Color Sharp = Rgb(255, 0, 0);
-constexpr Color Flat = Rgb(0, 0, 255);
-constexpr Color DoubleSharp = Rgb(255, 128, 0);
-constexpr Color DoubleFlat = Rgb(0, 128, 128);
-}  // namespace classcolor
 
 // Stacking of the name rows: over the key bodies, under the click surfaces.
 constexpr int kZNames = 2;

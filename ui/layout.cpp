@@ -4,15 +4,10 @@
 #include <string_view>
 
 #include "ui/keyboard.h"
-#include "ui/toggle.h"
 
 namespace velondo::ui {
 
 namespace {
-
-constexpr Color kReference = Rgb(192, 0, 192);  // reference lines and their words
-constexpr Color kHighlight = Rgb(0, 192, 0);
-constexpr Color kDarkRed = Rgb(192, 0, 0);
 
 struct Rect {
     double left, top, width, height;
@@ -51,121 +46,6 @@ constexpr std::array<const char*, 3> kCredits = {
     "Violino, Soprano, Mezzosoprano, Contralto,",
     "Tenore, Baritono e Basso",
 };
-
-// --- options box: the buttons not drawn by the keyboard's name buttons ------------------
-enum class Family { Visualizza, VisualizzaB, Save };
-struct OptionButton {
-    Family family;
-    int index;
-    double left, top;
-    bool wide;  // right-column button
-    const char* caption;
-    Color captionColor;
-    double fontSize;
-    const char* toolTip;
-    Color onColor;
-    bool onAtDesign;
-};
-constexpr double kRow1 = 315, kRow2 = 840, kRow3 = 1365;
-constexpr double kSmall = 435, kWide = 960, kButtonHeight = 435;
-constexpr Color kPanelOn = Rgb(255, 128, 128);
-constexpr Color kKeysOn = Rgb(192, 255, 192);
-constexpr Color kSoundOn = Rgb(255, 192, 192);
-constexpr Color kLineOn = Rgb(255, 192, 255);
-constexpr Color kStaffOn = Rgb(253, 247, 215);
-constexpr Color kSaveOn = Rgb(255, 224, 192);
-constexpr std::array<OptionButton, 16> kOptionButtons = {{
-    {Family::VisualizzaB, 3, 9870, kRow1, false, "\u2261", kReference, 12,
-     "Linea di riferimento nel pentagramma", kLineOn, true},
-    {Family::VisualizzaB, 4, 10412, kRow1, false, "\u2503", kReference, 12,
-     "Linea di riferimento nella tastiera", kLineOn, true},
-    {Family::VisualizzaB, 5, 10954, kRow1, false, "\U0001D100", colors::Black, 14,
-     "Stanghette di misura", kStaffOn, true},
-    {Family::VisualizzaB, 6, 11496, kRow1, false, "\u25AD", colors::Black, 12,
-     "Indicatori di posizione", kStaffOn, true},
-    {Family::Save, 0, 12038, kRow1, false, "SA", colors::Black, 8.25,
-     "Salva impostazioni in automatico", kSaveOn, false},
-    {Family::Save, 1, 12580, kRow1, false, "ScN", colors::Black, 8.25,
-     "Salva impostazioni con nome", kSaveOn, true},
-    {Family::VisualizzaB, 13, 14070, kRow1, true, "Note", colors::Black, 9.75,
-     "Pannello di riepilogo note", kPanelOn, false},
-    {Family::VisualizzaB, 8, 9870, kRow2, false, "\u21E9", Rgb(0, 128, 0), 12,
-     "Simulazione movimento tasti", kKeysOn, true},
-    {Family::VisualizzaB, 7, 10412, kRow2, false, "\u25CF", Rgb(0, 160, 0), 12,
-     "Tasti evidenziati solo in pressione", kKeysOn, false},
-    {Family::VisualizzaB, 9, 10954, kRow2, false, "\u25C9", Rgb(0, 160, 0), 12,
-     "Tasti evidenziati anche nel rilascio", kKeysOn, true},
-    {Family::VisualizzaB, 10, 12038, kRow2, false, "\u266A", Rgb(128, 0, 0), 12,
-     "Rumori del programma", kSoundOn, true},
-    {Family::VisualizzaB, 11, 12580, kRow2, false, "\u266B", Rgb(128, 0, 0), 12,
-     "Suoni della tastiera", kSoundOn, true},
-    {Family::VisualizzaB, 12, 13125, kRow2, false, "!", Rgb(128, 0, 0), 12,
-     "Voce che segnala l'errore", kSoundOn, true},
-    {Family::Visualizza, 10, 14070, kRow2, true, "Dati", colors::Black, 9.75,
-     "Pannello Classifica, Record e Istogrammi", kPanelOn, false},
-    {Family::Visualizza, 11, 14070, kRow3, true, "Esci", colors::Black, 9.75, "Esci da Velondo",
-     kPanelOn, false},
-    // Hidden as designed: nothing shows the help button.
-    {Family::Visualizza, 9, 13755, 1890, true, "Help", colors::Black, 9.75, "", kPanelOn, false},
-}};
-
-struct ButtonLayers {
-    Control& square;
-    Control& caption;
-    Control& surface;
-};
-ButtonLayers Layers(MainWindow& m, const OptionButton& b) {
-    switch (b.family) {
-        case Family::Visualizza:
-            return {m.lblSfondi[b.index], m.lblSigle[b.index], m.lblVisualizza[b.index]};
-        case Family::VisualizzaB:
-            return {m.lblSfondiB[b.index], m.lblSigleB[b.index], m.lblVisualizzaB[b.index]};
-        case Family::Save:
-            break;
-    }
-    return {m.lblSfondoSave[b.index], m.lblScrittaSave[b.index], m.lblSave[b.index]};
-}
-
-// Caption of a button, set a little below the top so that one line of text sits in the middle.
-double CaptionOffset(double fontSize) {
-    const double lineTwips = fontSize * 20 * 1.15;
-    return (kButtonHeight - lineTwips) / 2;
-}
-
-void DesignOptionButton(MainWindow& m, const OptionButton& b) {
-    ButtonLayers l = Layers(m, b);
-    const double width = b.wide ? kWide : kSmall;
-    l.square.move(b.left, b.top, width, kButtonHeight);
-    l.square.opaque = true;
-    const double offset = CaptionOffset(b.fontSize);
-    l.caption.move(b.left, b.top + offset, width, kButtonHeight - offset);
-    l.caption.opaque = false;
-    l.caption.caption = b.caption;
-    l.caption.foreColor = b.captionColor;
-    l.caption.fontSize = b.fontSize;
-    l.caption.bold = true;
-    l.caption.align = Align::Center;
-    l.surface.move(b.left, b.top, width, kButtonHeight);
-    l.surface.opaque = false;
-    l.surface.border = true;
-    l.surface.toolTip = b.toolTip;
-    SetToggle(l.surface, l.square, b.onAtDesign, b.onColor);
-}
-
-void DesignOptionsBox(MainWindow& m) {
-    for (const OptionButton& b : kOptionButtons) DesignOptionButton(m, b);
-    for (Control* c : {&m.lblSfondi[9], &m.lblSigle[9], &m.lblVisualizza[9]}) c->visible = false;
-    // The print button is an action, never on: one label with its own white square.
-    Control& print = m.lblPrint;
-    print.move(13125, kRow1, kSmall, kButtonHeight);
-    print.opaque = true;
-    print.backColor = colors::White;
-    print.border = true;
-    print.caption = "\u2399";
-    print.fontSize = 14;
-    print.align = Align::Center;
-    print.toolTip = "Stampa Classifica, Record e Dati Istogrammi";
-}
 
 // --- the window, top panel, logo --------------------------------------------------------
 void Box(Control& c, const Rect& r, Color fill, int borderWidth) {
@@ -207,7 +87,7 @@ void DesignTopPanel(MainWindow& m) {
     title.move(kSummaryBox.left + 60, 270, kSummaryBox.width - 120, 285);
     title.fontSize = 9.75;
     title.bold = true;
-    title.foreColor = kDarkRed;
+    title.foreColor = colors::DarkRed;
     title.align = Align::Center;
 
     m.ImgVarie[6].move(6390, 255, 2565, 1065);
@@ -217,7 +97,7 @@ void DesignTopPanel(MainWindow& m) {
         line.caption = kCredits[static_cast<size_t>(i)];
         line.fontSize = 7.5;
         line.italic = i > 0;
-        line.foreColor = Rgb(80, 60, 40);
+        line.foreColor = colors::Brown;
         line.align = Align::Center;
     }
 }
@@ -253,7 +133,7 @@ void DesignStaff(Program& p) {
         frame.filled = false;
         frame.border = true;
         frame.borderWidth = 4;
-        frame.borderColor = kHighlight;
+        frame.borderColor = colors::Green;
         frame.visible = false;
 
         Control& name = m.lblNomeNota[s];
@@ -282,7 +162,7 @@ void DesignStaff(Program& p) {
                             : 0;
     for (int n = 1; n <= 4; ++n) {
         Line(m.ShpLineaNota[n], kStaffLeft, kStaffTop + kLineSpacing * (5 - n),
-             kStaffRight - kStaffLeft, 0, 2, kReference);
+             kStaffRight - kStaffLeft, 0, 2, colors::Purple);
         m.ShpLineaNota[n].visible = kClefLine[clef] == n;
     }
     const std::array<const char*, 2> words = {"Linea", "del"};
@@ -290,7 +170,7 @@ void DesignStaff(Program& p) {
         Control& w = m.lblLineaDel[i];
         w.move(295, 6480 + 195.0 * i, 820, 210);
         w.caption = words[static_cast<size_t>(i)];
-        w.foreColor = kReference;
+        w.foreColor = colors::Purple;
         w.fontSize = 9;
         w.align = Align::Center;
         w.keepsFontOnScale = true;
@@ -298,7 +178,7 @@ void DesignStaff(Program& p) {
     Control& tono = m.lblTonoChiave;
     tono.move(295, 6870, 820, 300);
     tono.caption = p.state.TonoChiave;
-    tono.foreColor = kReference;
+    tono.foreColor = colors::Purple;
     tono.bold = true;
     tono.fontSize = 12;
     tono.align = Align::Center;
@@ -319,7 +199,7 @@ void DesignKeyboardBand(MainWindow& m) {
     m.lblTasto[0].visible = false;
     for (int i = 0; i <= 12; ++i) {
         const int key = kMarkerKey[static_cast<size_t>(i % 3)] + 12 * (i / 3);
-        Line(m.ShpVerticale[i], KeyLeft(key) + KeyWidth(key) / 2, 8295, 0, 735, 2, kReference);
+        Line(m.ShpVerticale[i], KeyLeft(key) + KeyWidth(key) / 2, 8295, 0, 735, 2, colors::Purple);
         m.ShpVerticale[i].z = 2;
         m.ShpVerticale[i].visible = false;
     }
@@ -329,52 +209,25 @@ void DesignKeyboardBand(MainWindow& m) {
 constexpr double kPanelWidth = 15030, kPanelHeight = 6110;
 
 void DesignPanels(MainWindow& m) {
-    for (int i = 0; i <= 9; ++i) {
-        Control& f = m.FraSpiegazioni[i];
-        if (i < 9)
-            f.move(165, 2100, kPanelWidth, kPanelHeight);
-        else
+    for (int i = 0; i < kPanels; ++i) {
+        const Panel panel = static_cast<Panel>(i);
+        Control& f = m.panel(panel);
+        if (panel == Panel::SavePrompt)
             f.move(2843, 3570, 9675, 2955);
+        else
+            f.move(165, 2100, kPanelWidth, kPanelHeight);
         f.opaque = true;
-        f.backColor = i >= 8 ? colors::Pink : colors::Cream;
+        f.backColor = panel == Panel::Help || panel == Panel::SavePrompt ? colors::Pink : colors::Cream;
         f.border = true;
         f.visible = false;
     }
-    Control& logo = m.fraLogo;
-    logo.move(kLogoBox.left, kLogoBox.top, kLogoBox.width, kLogoBox.height);
-    logo.opaque = true;
-    logo.backColor = colors::Cream;
-    logo.border = true;
-    logo.visible = false;
-    struct Message {
-        Control& label;
-        Rect r;
-        double fontSize;
-        Color colour;
-    };
-    for (Message msg : {Message{m.lblStoScrivendo, {105, 420, 3375, 855}, 12, kDarkRed},
-                        Message{m.lblContDown, {105, 165, 3375, 1365}, 48, Rgb(255, 0, 0)},
-                        Message{m.lblClicca, {105, 255, 3375, 1185}, 11.25, colors::Black},
-                        Message{m.lblQuando, {105, 420, 3375, 855}, 11.25, Rgb(0, 0, 192)},
-                        Message{m.lblFineProva, {105, 420, 3375, 855}, 12, kDarkRed}}) {
-        Control& c = msg.label;
-        c.parent = &m.fraLogo;
-        c.move(msg.r.left, msg.r.top, msg.r.width, msg.r.height);
-        c.fontSize = msg.fontSize;
-        c.foreColor = msg.colour;
-        c.bold = true;
-        c.align = Align::Center;
-        c.visible = false;
-    }
-    m.lblStoScrivendo.caption = "Sto componendo le note: un attimo di pazienza...";
-    m.lblQuando.caption = "Quando sei pronto per iniziare un'altra prova premi il tasto INVIO";
     m.FraStampa.visible = false;
     m.fraPreparaStampa.visible = false;
 }
 
 // Panel 7: the exit question, "Sì" and "No" over white squares, the farewell in their place.
 void DesignExitPanel(MainWindow& m) {
-    Control& panel = m.FraSpiegazioni[7];
+    Control& panel = m.panel(Panel::Exit);
     Control& question = m.lblVarie[12];
     question.parent = &panel;
     question.move(210, 420, 14610, 540);
@@ -407,7 +260,7 @@ void DesignExitPanel(MainWindow& m) {
     farewell.move(210, 2250, 14610, 900);
     farewell.bold = farewell.italic = true;
     farewell.fontSize = 36;
-    farewell.foreColor = kDarkRed;
+    farewell.foreColor = colors::DarkRed;
     farewell.align = Align::Center;
     farewell.visible = false;
 }
@@ -444,7 +297,6 @@ void DesignLayout(Program& p) {
 
     HideStateHolders(m);
     DesignTopPanel(m);
-    DesignOptionsBox(m);
     DesignStaff(p);
     DesignKeyboardBand(m);
     DesignPanels(m);

@@ -3,9 +3,10 @@
 #include <array>
 #include <string>
 
+#include "notation/notation.h"
 #include "sound/sound.h"
 #include "ui/keyboard.h"
-#include "ui/toggle.h"
+#include "ui/options.h"
 
 namespace velondo::ui {
 
@@ -14,53 +15,29 @@ namespace {
 struct RowDesign {
     ControlArray MainWindow::*labels;
     ControlArray MainWindow::*spellings;
-    int code;
-    Color text;
     double topOnWhite, topOnBlack;
 };
 
 // Sharps and double sharps stand above a white key's natural, flats below it; on a black
 // key the names stand in the grey strip, double accidentals on top.
 constexpr std::array<RowDesign, kNameRows> kRows = {{
-    {&MainWindow::lblNaturaliT, &MainWindow::lblNaturali, 1, classcolor::Natural, 10815, 0},
-    {&MainWindow::lblDiesisT, &MainWindow::lblDiesis, 2, classcolor::Sharp, 10500, 8550},
-    {&MainWindow::lblBemolliT, &MainWindow::lblBemolli, 4, classcolor::Flat, 11130, 8760},
-    {&MainWindow::lblDDiesisT, &MainWindow::lblDDiesis, 8, classcolor::DoubleSharp, 10500, 8340},
-    {&MainWindow::lblDBemolliT, &MainWindow::lblDBemolli, 16, classcolor::DoubleFlat, 11130, 8340},
+    {&MainWindow::lblNaturaliT, &MainWindow::lblNaturali, 10815, 0},
+    {&MainWindow::lblDiesisT, &MainWindow::lblDiesis, 10500, 8550},
+    {&MainWindow::lblBemolliT, &MainWindow::lblBemolli, 11130, 8760},
+    {&MainWindow::lblDDiesisT, &MainWindow::lblDDiesis, 10500, 8340},
+    {&MainWindow::lblDBemolliT, &MainWindow::lblDBemolli, 11130, 8340},
 }};
 constexpr double kNameWidth = 540, kNameHeight = 330, kBlackNameShift = 105;
 
-struct ButtonDesign {
-    const char* caption;  // the sign drawn on the button
-    Color captionColor;
-    const char* toolTip;
-    Color onColor;
-    bool onAtDesign;
-    double left, top;
-};
-
-// Buttons 1 … 7 stand in the third row of the options box, 8 in its second row.
-constexpr std::array<ButtonDesign, 8> kButtons = {{
-    {"N", Rgb(0, 0, 0), "Mostra nomi note naturali", Rgb(253, 247, 215), true, 9870, 1365},
-    {"#", Rgb(255, 0, 0), "Mostra nomi note con diesis", Rgb(255, 192, 192), false, 10412, 1365},
-    {"b", Rgb(0, 0, 255), "Mostra nomi note con bemolli", Rgb(192, 192, 255), false, 10954, 1365},
-    {"x", Rgb(255, 128, 0), "Mostra nomi note con doppi diesis", Rgb(255, 224, 192), false, 11496,
-     1365},
-    {"bb", Rgb(0, 128, 128), "Mostra nomi note con doppi bemolli", Rgb(192, 255, 255), false,
-     12038, 1365},
-    {"Tut", Rgb(0, 0, 0), "Mostra tutti i nomi delle note", kSummaryOnColor, false, 13125, 1365},
-    {"Sel", Rgb(0, 0, 0), "Mostra i nomi delle note selezionate", kSummaryOnColor, true, 12580,
-     1365},
-    {"\u2592", Rgb(96, 96, 96), "Ombreggia tasti e nomi non utilizzati", kShadingOnColor, false,
-     11496, 840},
-}};
-constexpr double kButtonSize = 435;
-
-const ButtonDesign& Button(int i) { return kButtons[static_cast<size_t>(i - 1)]; }
-bool IsOn(Program& p, int i) { return p.main.lblVisualizza[i].on; }
-void Set(Program& p, int i, bool on) {
-    SetToggle(p.main.lblVisualizza[i], p.main.lblSfondi[i], on, Button(i).onColor);
+// Row r shows the names of spelling class r.
+const notation::SpellingClassFacts& RowFacts(int row) {
+    return notation::Facts(static_cast<notation::Spelling>(row - 1));
 }
+
+bool IsOn(const Program& p, int i) { return p.main.isOn(NameButton(i)); }
+void Set(Program& p, int i, bool on) { options::Set(p, NameButton(i), on); }
+// A click of the program's own on name button i, without its click sound.
+void SilentClick(Program& p, int i) { options::SilentClick(p, NameButton(i)); }
 
 void ClickSound(Program& p) {
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, sound::players::Click);
@@ -89,7 +66,7 @@ ControlArray& RowLabels(Program& p, int row) {
 ControlArray& RowSpellings(Program& p, int row) {
     return p.main.*kRows[static_cast<size_t>(row - 1)].spellings;
 }
-int RowCode(int row) { return kRows[static_cast<size_t>(row - 1)].code; }
+int RowCode(int row) { return RowFacts(row).rowCode; }
 bool HasName(Program& p, int row, int key) { return !RowSpellings(p, row)[key].caption.empty(); }
 
 void DesignNameRows(Program& p) {
@@ -107,7 +84,7 @@ void DesignNameRows(Program& p) {
             c.fontName = "Arial";
             c.bold = true;
             c.fontSize = c.caption == "Solbb" ? 9 : 9.75;
-            c.foreColor = d.text;
+            c.foreColor = RowFacts(r).colour;
             c.z = kZNames;
             c.visible = r == 1 && HasName(p, r, k);
         }
@@ -115,50 +92,15 @@ void DesignNameRows(Program& p) {
     p.state.TotAlterazioni = "1";
 }
 
-void DesignNameButtons(Program& p) {
-    auto& m = p.main;
-    for (int i = 1; i <= 8; ++i) {
-        const ButtonDesign& d = Button(i);
-        for (Control* c : {&m.lblSfondi[i], &m.lblSigle[i], &m.lblVisualizza[i]})
-            c->move(d.left, d.top, kButtonSize, kButtonSize);
-        m.lblSfondi[i].opaque = true;
-        Control& sign = m.lblSigle[i];
-        sign.opaque = false;
-        sign.caption = d.caption;
-        sign.foreColor = d.captionColor;
-        sign.fontName = "Arial";
-        sign.bold = true;
-        sign.fontSize = 9.75;
-        sign.align = Align::Center;
-        Control& surface = m.lblVisualizza[i];
-        surface.opaque = false;
-        surface.border = true;
-        surface.toolTip = d.toolTip;
-        Set(p, i, d.onAtDesign);
-    }
-}
-
 void InstallNameButtons(Program& p) {
-    p.handlers.add("lblVisualizza", "Click", 1, 8,
-                   [](Program& prog, const Event& e) { ClickNameButton(prog, e.index); });
-}
-
-void ClickNameButton(Program& p, int i) {
-    if (i >= 1 && i <= 5)
-        ToggleNameRow(p, i);
-    else if (i == 6)
-        ShowAllNames(p);
-    else if (i == 7)
-        ShowSelectedNames(p);
-    else if (i == 8)
-        ApplyShading(p);
-}
-
-void SilentClick(Program& p, int i) {
-    const bool before = p.state.SilentClicks;
-    p.state.SilentClicks = true;
-    ClickNameButton(p, i);
-    p.state.SilentClicks = before;
+    options::Own(p, Option::NaturalNames, [](Program& prog) { ToggleNameRow(prog, 1); });
+    options::Own(p, Option::SharpNames, [](Program& prog) { ToggleNameRow(prog, 2); });
+    options::Own(p, Option::FlatNames, [](Program& prog) { ToggleNameRow(prog, 3); });
+    options::Own(p, Option::DoubleSharpNames, [](Program& prog) { ToggleNameRow(prog, 4); });
+    options::Own(p, Option::DoubleFlatNames, [](Program& prog) { ToggleNameRow(prog, 5); });
+    options::Own(p, Option::AllNames, ShowAllNames);
+    options::Own(p, Option::SelectedNames, ShowSelectedNames);
+    options::Own(p, Option::Shading, ApplyShading);
 }
 
 void ToggleNameRow(Program& p, int i) {

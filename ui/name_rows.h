@@ -15,20 +15,12 @@ int RowCode(int row);
 // Key k has a name in row r (SOL#/LAb has no double-accidental name, black keys no natural).
 bool HasName(Program& p, int row, int key);
 
-// Shared colours of the name buttons.
-constexpr Color kSummaryOnColor = Rgb(222, 186, 165);  // "Tut" and "Sel"
-constexpr Color kShadingOnColor = Rgb(192, 192, 192);
+// The name button of row or button i = 1 … 8.
+constexpr Option NameButton(int i) { return static_cast<Option>(i - 1); }
 
-// Design of the rows and of buttons 1 … 8.
+// The design of the rows; the owner of the clicks of name buttons 1 … 8.
 void DesignNameRows(Program& p);
-void DesignNameButtons(Program& p);
-// lblVisualizza_Click for buttons 1 … 8.
 void InstallNameButtons(Program& p);
-
-// The click of name button i = 1 … 8, heard or silent.
-void ClickNameButton(Program& p, int i);
-// The same click replayed by the program: no click sound from buttons 1 … 5 and 8.
-void SilentClick(Program& p, int i);
 
 void ToggleNameRow(Program& p, int i);  // buttons 1 … 5
 void ShowAllNames(Program& p);          // button 6

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     SystemClock clock;
     SystemRandom random;
     SystemFiles files;
+    StderrLog log;
     view::QtTimers timers(gate);
     view::QtScreen screen;
     view::QtLocale locale;
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
     view::QtPrinter printer;
     sound::SdlSound sound;
     Program program(
-        Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale, &files});
+        Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale, &files, &log});
     timers.attach(program);
     InstallAll(program);
 

@@ -80,7 +80,7 @@ public:
         connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
             gate_.run([this, text] {
                 c_.text = text.toStdString();
-                p_.call(c_.name, "Change", Event{c_.index});
+                p_.offer(c_.name, "Change", Event{c_.index});
             });
         });
     }
@@ -90,7 +90,7 @@ protected:
         Event ev;
         ev.index = c_.index;
         ev.keyCode = WindowsKeyCode(*e);
-        gate_.run([&] { p_.call(c_.name, "KeyDown", ev); });
+        gate_.run([&] { p_.offer(c_.name, "KeyDown", ev); });
         if (ev.keyCode != 13) QLineEdit::keyPressEvent(e);
     }
 
@@ -258,7 +258,7 @@ void ModelView::forward(Control& c, const char* event, QMouseEvent* e) {
     const QRectF r = pixelRect(c);
     ev.x = (e->position().x() - r.left()) * kTwipsPerPixel;
     ev.y = (e->position().y() - r.top()) * kTwipsPerPixel;
-    program_.call(c.name, event, ev);
+    program_.offer(c.name, event, ev);
 }
 
 void ModelView::mousePressEvent(QMouseEvent* e) {
@@ -291,7 +291,7 @@ void ModelView::keyPressEvent(QKeyEvent* e) {
     Event ev;
     ev.keyCode = WindowsKeyCode(*e);
     if (ev.keyCode == 0) return QWidget::keyPressEvent(e);
-    gate_.run([&] { program_.call(window_.name, "KeyDown", ev); });
+    gate_.run([&] { program_.offer(window_.name, "KeyDown", ev); });
 }
 
 bool ModelView::event(QEvent* e) {
@@ -333,7 +333,7 @@ void ModelView::syncTextBoxes(const std::vector<Item>& items) {
                 connect(list, &QListWidget::itemClicked, this, [this, c, list] {
                     gate_.run([&] {
                         c->listIndex = list->currentRow();
-                        program_.call(c->name, "Click", Event{c->index});
+                        program_.offer(c->name, "Click", Event{c->index});
                     });
                 });
                 w = list;

@@ -95,7 +95,7 @@ std::optional<std::string> ScriptedDialogs::answer(const FileDialogRequest& r) {
 TestRig::TestRig() { reset(); }
 
 Ports TestRig::ports() {
-    return {&time, &random, &time, &sound, &dialogs, &printer, &screen, &locale, &files};
+    return {&time, &random, &time, &sound, &dialogs, &printer, &screen, &locale, &files, &log};
 }
 
 void TestRig::reset() {

@@ -105,6 +105,13 @@ public:
     NumberFormat format_{','};
 };
 
+// Keeps the faults the program reports.
+class RecordingLog : public LogPort {
+public:
+    void error(const std::string& message) override { errors.push_back(message); }
+    std::vector<std::string> errors;
+};
+
 // A program wired to the test adapters.
 struct TestRig {
     TestRig();
@@ -116,6 +123,7 @@ struct TestRig {
     FixedScreen screen;
     FixedLocale locale;
     SystemFiles files;
+    RecordingLog log;
     std::unique_ptr<Program> program;
 
     Ports ports();

@@ -49,5 +49,24 @@ TEST(VirtualTime, FiresDueTimersInOrderAndKeepsRepeating) {
     EXPECT_EQ(rig.time.now().second, 1);
 }
 
+TEST(ProgramCall, AHandlerThatDoesNotExistIsALoggedFault) {
+    testing::TestRig rig;
+    Program& p = *rig.program;
+    int clicks = 0;
+    p.handlers.add("lblVisualizza", "Click", 10, 10, [&](Program&, const Event&) { ++clicks; });
+
+    EXPECT_TRUE(p.call("lblVisualizza", 10, "Click"));
+    EXPECT_TRUE(rig.log.errors.empty());
+    EXPECT_FALSE(p.call("lblVisualizza", 12, "Click"));
+    EXPECT_FALSE(p.call("lblNessuno", "MouseDown"));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(rig.log.errors, (std::vector<std::string>{"no handler lblVisualizza(12).Click",
+                                                        "no handler lblNessuno.MouseDown"}));
+
+    // The view offers events nobody may listen to: not a fault.
+    EXPECT_FALSE(p.offer("lblNessuno", "MouseMove"));
+    EXPECT_EQ(rig.log.errors.size(), 2u);
+}
+
 }  // namespace
 }  // namespace velondo

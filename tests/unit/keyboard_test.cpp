@@ -7,6 +7,7 @@
 #include "core/testing/test_adapters.h"
 #include "ui/keyboard.h"
 #include "ui/name_rows.h"
+#include "ui/options.h"
 
 namespace velondo {
 namespace {
@@ -40,7 +41,7 @@ TEST_F(KeyboardTest, DesignShowsTheNaturalsOnTheirKeysOnly) {
     EXPECT_EQ(p.state.TotAlterazioni, "1");
     EXPECT_TRUE(m.lblVisualizza[1].on);
     EXPECT_TRUE(m.lblVisualizza[7].on);
-    EXPECT_EQ(m.lblSfondi[7].backColor, ui::kSummaryOnColor);
+    EXPECT_EQ(m.lblSfondi[7].backColor, colors::Tan);
     EXPECT_FALSE(m.lblVisualizza[6].on);
     EXPECT_EQ(m.lblSfondi[6].backColor, colors::White);
     EXPECT_TRUE(m.lblNaturaliT[1].visible);
@@ -105,9 +106,9 @@ TEST_P(SummaryButtonsTest, FollowEveryRowToggle) {
         Click(s.button);
         EXPECT_EQ(p.state.TotAlterazioni, s.total);
         EXPECT_EQ(m.lblVisualizza[6].on, s.tut);
-        EXPECT_EQ(m.lblSfondi[6].backColor, s.tut ? ui::kSummaryOnColor : colors::White);
+        EXPECT_EQ(m.lblSfondi[6].backColor, s.tut ? colors::Tan : colors::White);
         EXPECT_EQ(m.lblVisualizza[7].on, s.sel);
-        EXPECT_EQ(m.lblSfondi[7].backColor, s.sel ? ui::kSummaryOnColor : colors::White);
+        EXPECT_EQ(m.lblSfondi[7].backColor, s.sel ? colors::Tan : colors::White);
     }
 }
 
@@ -178,12 +179,12 @@ TEST_F(KeyboardTest, ReplayedClicksAreSilentButTutAndSelAlwaysSound) {
     rig.sound.takeLog();
     Click(2);
     EXPECT_EQ(rig.sound.takeLog(), Log{"Play mmcClick"});
-    ui::SilentClick(p, 2);
-    ui::SilentClick(p, 8);
+    options::SilentClick(p, Option::SharpNames);
+    options::SilentClick(p, Option::Shading);
     EXPECT_EQ(rig.sound.takeLog(), Log{});
-    ui::SilentClick(p, 6);  // its own replays of rows 1 … 5 stay silent
+    options::SilentClick(p, Option::AllNames);  // its own replays of rows 1 … 5 stay silent
     EXPECT_EQ(rig.sound.takeLog(), Log{"Play mmcClick"});
-    ui::SilentClick(p, 7);
+    options::SilentClick(p, Option::SelectedNames);
     EXPECT_EQ(rig.sound.takeLog(), Log{"Play mmcClick"});
     m.lblVisualizzaB[10].on = false;
     Click(3);

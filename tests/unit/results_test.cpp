@@ -90,8 +90,8 @@ TEST_P(Ranking, EntersAtItsPlaceAndKeepsTheRecord) {
     if (c.row != 13) {
         EXPECT_EQ(Row(c.row), c.trial.name + "|" + std::to_string(c.trial.notes) + "|" +
                                   std::to_string(c.trial.errors) + "|" + c.trial.average);
-        EXPECT_EQ(p.main.lblNomeGiocatore[c.row].foreColor, drill::board::Red);
-        EXPECT_EQ(p.main.lblGraduatoria[c.row].foreColor, drill::board::Red);
+        EXPECT_EQ(p.main.lblNomeGiocatore[c.row].foreColor, colors::Red);
+        EXPECT_EQ(p.main.lblGraduatoria[c.row].foreColor, colors::Red);
     }
     // The rows below moved down by one, row 12 into the hidden row 13.
     for (int i = c.row + 1; i <= 13 && c.row != 13; ++i) {
@@ -144,7 +144,7 @@ TEST_F(ResultsBoard, NextTrialTurnsTheOldRedRowBlack) {
     Enter({13, 0, "1,5"});
     Enter({13, 0, "1,4"});
     EXPECT_EQ(p.state.Inserimento, 1);
-    EXPECT_EQ(p.main.lblNomeGiocatore[1].foreColor, drill::board::Red);
+    EXPECT_EQ(p.main.lblNomeGiocatore[1].foreColor, colors::Red);
     EXPECT_EQ(p.main.lblNomeGiocatore[2].foreColor, colors::Black);
 }
 
@@ -254,7 +254,7 @@ TEST_F(ResultsBoard, RecordBlinksSixteenTimesAndEndsWhite) {
         drill::BlinkRecord(p);
         seen.push_back(p.main.ShpFasciaRecord.backColor);
     }
-    EXPECT_EQ(seen[0], drill::board::Yellow);
+    EXPECT_EQ(seen[0], colors::Yellow);
     EXPECT_EQ(seen[15], colors::White);
     EXPECT_EQ(seen[16], colors::White);
     EXPECT_FALSE(p.main.TmrLampeggiaRecord.enabled());

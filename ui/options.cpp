@@ -1,0 +1,184 @@
+#include "ui/options.h"
+
+#include <array>
+#include <string>
+
+#include "ui/toggle.h"
+
+namespace velondo::options {
+
+namespace {
+
+// How the sign stands on its button: the name buttons centre an Arial sign over the whole
+// square; the other buttons set theirs a little below the top (see CaptionOffset).
+enum class Sign { NameButton, Centred };
+
+struct ButtonDesign {
+    Option option;
+    double left, top;
+    bool wide;  // right-column button
+    const char* caption;
+    Color captionColor;
+    double fontSize;
+    Sign sign;
+    const char* toolTip;
+    Color onColor;
+    bool onAtDesign;
+};
+
+constexpr double kRow1 = 315, kRow2 = 840, kRow3 = 1365;
+constexpr double kSmall = 435, kWide = 960, kButtonHeight = 435;
+
+// Row 1: reference lines, staff marks, the save buttons, "Note"; row 2: keys, sounds,
+// "Dati"; row 3: the name buttons, "Esci". Help is hidden as designed: nothing shows it.
+constexpr std::array<ButtonDesign, kOptions> kButtons = {{
+    {Option::NaturalNames, 9870, kRow3, false, "N", colors::Black, 9.75, Sign::NameButton,
+     "Mostra nomi note naturali", colors::Cream, true},
+    {Option::SharpNames, 10412, kRow3, false, "#", colors::Red, 9.75, Sign::NameButton,
+     "Mostra nomi note con diesis", colors::Pink, false},
+    {Option::FlatNames, 10954, kRow3, false, "b", colors::Blue, 9.75, Sign::NameButton,
+     "Mostra nomi note con bemolli", colors::Lavender, false},
+    {Option::DoubleSharpNames, 11496, kRow3, false, "x", colors::Orange, 9.75, Sign::NameButton,
+     "Mostra nomi note con doppi diesis", colors::Peach, false},
+    {Option::DoubleFlatNames, 12038, kRow3, false, "bb", colors::Teal, 9.75, Sign::NameButton,
+     "Mostra nomi note con doppi bemolli", colors::PaleCyan, false},
+    {Option::AllNames, 13125, kRow3, false, "Tut", colors::Black, 9.75, Sign::NameButton,
+     "Mostra tutti i nomi delle note", colors::Tan, false},
+    {Option::SelectedNames, 12580, kRow3, false, "Sel", colors::Black, 9.75, Sign::NameButton,
+     "Mostra i nomi delle note selezionate", colors::Tan, true},
+    {Option::Shading, 11496, kRow2, false, "\u2592", colors::DimGrey, 9.75, Sign::NameButton,
+     "Ombreggia tasti e nomi non utilizzati", colors::Silver, false},
+    {Option::Help, 13755, 1890, true, "Help", colors::Black, 9.75, Sign::Centred, "",
+     colors::LightRed, false},
+    {Option::Results, 14070, kRow2, true, "Dati", colors::Black, 9.75, Sign::Centred,
+     "Pannello Classifica, Record e Istogrammi", colors::LightRed, false},
+    {Option::Exit, 14070, kRow3, true, "Esci", colors::Black, 9.75, Sign::Centred,
+     "Esci da Velondo", colors::LightRed, false},
+    {Option::StaffLine, 9870, kRow1, false, "\u2261", colors::Purple, 12, Sign::Centred,
+     "Linea di riferimento nel pentagramma", colors::Lilac, true},
+    {Option::KeyboardLine, 10412, kRow1, false, "\u2503", colors::Purple, 12, Sign::Centred,
+     "Linea di riferimento nella tastiera", colors::Lilac, true},
+    {Option::BarLines, 10954, kRow1, false, "\U0001D100", colors::Black, 14, Sign::Centred,
+     "Stanghette di misura", colors::Cream, true},
+    {Option::PositionMarks, 11496, kRow1, false, "\u25AD", colors::Black, 12, Sign::Centred,
+     "Indicatori di posizione", colors::Cream, true},
+    {Option::HighlightWhilePressed, 10412, kRow2, false, "\u25CF", colors::MidGreen, 12,
+     Sign::Centred, "Tasti evidenziati solo in pressione", colors::PaleGreen, false},
+    {Option::KeyMovement, 9870, kRow2, false, "\u21E9", colors::DarkGreen, 12, Sign::Centred,
+     "Simulazione movimento tasti", colors::PaleGreen, true},
+    {Option::HighlightAfterRelease, 10954, kRow2, false, "\u25C9", colors::MidGreen, 12,
+     Sign::Centred, "Tasti evidenziati anche nel rilascio", colors::PaleGreen, true},
+    {Option::ProgramNoises, 12038, kRow2, false, "\u266A", colors::Maroon, 12, Sign::Centred,
+     "Rumori del programma", colors::Pink, true},
+    {Option::KeyboardSounds, 12580, kRow2, false, "\u266B", colors::Maroon, 12, Sign::Centred,
+     "Suoni della tastiera", colors::Pink, true},
+    {Option::ErrorVoice, 13125, kRow2, false, "!", colors::Maroon, 12, Sign::Centred,
+     "Voce che segnala l'errore", colors::Pink, true},
+    {Option::ClefTable, 14070, kRow1, true, "Note", colors::Black, 9.75, Sign::Centred,
+     "Pannello di riepilogo note", colors::LightRed, false},
+    {Option::AutoSave, 12038, kRow1, false, "SA", colors::Black, 8.25, Sign::Centred,
+     "Salva impostazioni in automatico", colors::Peach, false},
+    {Option::NamedSave, 12580, kRow1, false, "ScN", colors::Black, 8.25, Sign::Centred,
+     "Salva impostazioni con nome", colors::Peach, true},
+}};
+
+constexpr const ButtonDesign& Design(Option o) { return kButtons[static_cast<size_t>(o)]; }
+
+// The table lists every option once, in the order of the enum.
+constexpr bool InEnumOrder() {
+    for (int i = 0; i < kOptions; ++i)
+        if (static_cast<int>(kButtons[static_cast<size_t>(i)].option) != i) return false;
+    return true;
+}
+static_assert(InEnumOrder());
+
+// Caption of a button, set a little below the top so that one line of text sits in the middle.
+double CaptionOffset(double fontSize) {
+    const double lineTwips = fontSize * 20 * 1.15;
+    return (kButtonHeight - lineTwips) / 2;
+}
+
+void DesignButton(MainWindow& m, const ButtonDesign& d) {
+    OptionControls c = m.option(d.option);
+    const double width = d.wide ? kWide : kSmall;
+    c.square.move(d.left, d.top, width, kButtonHeight);
+    c.square.opaque = true;
+    if (d.sign == Sign::NameButton) {
+        c.sign.move(d.left, d.top, width, kButtonHeight);
+        c.sign.fontName = "Arial";
+    } else {
+        const double offset = CaptionOffset(d.fontSize);
+        c.sign.move(d.left, d.top + offset, width, kButtonHeight - offset);
+    }
+    c.sign.opaque = false;
+    c.sign.caption = d.caption;
+    c.sign.foreColor = d.captionColor;
+    c.sign.fontSize = d.fontSize;
+    c.sign.bold = true;
+    c.sign.align = Align::Center;
+    c.surface.move(d.left, d.top, width, kButtonHeight);
+    c.surface.opaque = false;
+    c.surface.border = true;
+    c.surface.toolTip = d.toolTip;
+    ui::SetToggle(c.surface, c.square, d.onAtDesign, d.onColor);
+}
+
+const char* FamilyName(OptionFamily f) {
+    switch (f) {
+        case OptionFamily::Visualizza: return "lblVisualizza";
+        case OptionFamily::VisualizzaB: return "lblVisualizzaB";
+        case OptionFamily::Save: break;
+    }
+    return "lblSave";
+}
+
+}  // namespace
+
+void Own(Program& p, Option o, ClickFunction click) {
+    p.hooks.optionClick[static_cast<size_t>(o)] = std::move(click);
+    const OptionPlace place = PlaceOf(o);
+    p.handlers.add(FamilyName(place.family), "Click", place.index, place.index,
+                   [o](Program& prog, const Event&) { Click(prog, o); });
+}
+
+void Click(Program& p, Option o) {
+    const ClickFunction& click = p.hooks.optionClick[static_cast<size_t>(o)];
+    if (click) {
+        click(p);
+        return;
+    }
+    const OptionPlace place = PlaceOf(o);
+    p.logError(std::string("no owner for the click of ") + FamilyName(place.family) + "(" +
+               std::to_string(place.index) + ")");
+}
+
+void SilentClick(Program& p, Option o, int times) {
+    const bool before = p.state.SilentClicks;
+    p.state.SilentClicks = true;
+    for (int i = 0; i < times; ++i) Click(p, o);
+    p.state.SilentClicks = before;
+}
+
+void Set(Program& p, Option o, bool on) {
+    OptionControls c = p.main.option(o);
+    ui::SetToggle(c.surface, c.square, on, Design(o).onColor);
+}
+
+void DesignOptionButtons(Program& p) {
+    MainWindow& m = p.main;
+    for (const ButtonDesign& d : kButtons) DesignButton(m, d);
+    OptionControls help = m.option(Option::Help);
+    for (Control* c : {&help.square, &help.sign, &help.surface}) c->visible = false;
+    // The print button is an action, never on: one label with its own white square.
+    Control& print = m.lblPrint;
+    print.move(13125, kRow1, kSmall, kButtonHeight);
+    print.opaque = true;
+    print.backColor = colors::White;
+    print.border = true;
+    print.caption = "\u2399";
+    print.fontSize = 14;
+    print.align = Align::Center;
+    print.toolTip = "Stampa Classifica, Record e Dati Istogrammi";
+}
+
+}  // namespace velondo::options

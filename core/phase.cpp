@@ -12,15 +12,10 @@ Phase CurrentPhase(const Program& p) {
     return Phase::Idle;
 }
 
-namespace {
-// The panels whose controls start a flow.
-constexpr int kClefPanel = 1, kRangePanel = 2, kAccidentalsPanel = 3, kNamePanel = 5;
-}  // namespace
-
 bool MayStart(const Program& p, Flow flow) {
     const Phase phase = CurrentPhase(p);
     const bool betweenTrials = phase == Phase::Idle || phase == Phase::Finished;
-    auto shown = [&](int panel) { return p.main.FraSpiegazioni[panel].visible; };
+    auto shown = [&](Panel panel) { return p.main.panel(panel).visible; };
     switch (flow) {
         case Flow::Practise:
         case Flow::CreateProfile:
@@ -29,13 +24,13 @@ bool MayStart(const Program& p, Flow flow) {
             return betweenTrials;
         // The configuration steps skip nothing: each needs its own panel on the screen.
         case Flow::ChooseClef:
-            return betweenTrials && shown(kClefPanel);
+            return betweenTrials && shown(Panel::Clef);
         case Flow::ConfirmRange:
-            return betweenTrials && shown(kRangePanel);
+            return betweenTrials && shown(Panel::Range);
         case Flow::ConfirmAccidentals:
-            return betweenTrials && shown(kAccidentalsPanel);
+            return betweenTrials && shown(Panel::Accidentals);
         case Flow::StartTrial:
-            return betweenTrials && shown(kNamePanel);
+            return betweenTrials && shown(Panel::Name);
         case Flow::LoadLine:
             return phase == Phase::Composing;
         case Flow::Exit:

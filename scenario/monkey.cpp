@@ -270,7 +270,8 @@ void Monkey::step() {
         return;
     }
     if (roll < 90) {
-        if (prog().main.FraSpiegazioni[5].visible) return call({"TxtNomeAlunno", "KeyDown"}, {.keyCode = 13});
+        if (prog().main.panel(Panel::Name).visible)
+            return call({"TxtNomeAlunno", "KeyDown"}, {.keyCode = 13});
         return callHandler(pick(targets_));
     }
     if (roll < 95) return typeText();
@@ -295,6 +296,9 @@ bool Monkey::run(int n, const Line& line) {
         auto broken = invariants_.check(prog(), r_.rig_.time.steadyMs(), held_);
         auto files = invariants_.checkFiles(r_.dataRoot_);
         broken.insert(broken.end(), files.begin(), files.end());
+        // A fault the program reports itself (a call of a handler that does not exist).
+        for (const auto& e : r_.rig_.log.errors) broken.push_back("the program reported: " + e);
+        r_.rig_.log.errors.clear();
         if (!broken.empty()) {
             std::cout << "monkey seed " << seed_ << ": event " << i << " broke:\n";
             for (const auto& b : broken) std::cout << "  " << b << "\n";

@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "core/phase.h"
+#include "drill/drill.h"
 #include "sound/sound.h"
 #include "ui/options.h"
 #include "ui/toggle.h"
@@ -14,7 +15,7 @@ constexpr std::array<std::string_view, 8> kFarewells = {
     "Alla prossima!", "A presto!",    "Ciao!",           "Arrivederci!",
     "...studia!",     "Torna presto!", "Ci rivediamo...", "Ti aspetto!",
 };
-constexpr int kFarewellSample = 34;  // "34la.wav"
+constexpr notation::SampleNumber kFarewellSample{34};  // "34la.wav"
 
 constexpr const char* kExitSaveMessage =
     "ATTENZIONE! L'uscita dal Programma in questo momento cancellerà tutti i dati "
@@ -49,7 +50,9 @@ void ExitButtonClick(Program& p) {
 void ExitAnswerClick(Program& p, int index) {
     if (!MayStart(p, Flow::Exit)) return;
     MainWindow& m = p.main;
-    const bool unsavedNamedProfile = !p.state.FileSalvato && m.isOn(Option::NamedSave);
+    // Results only in memory: unsaved with "ScN" on, or left there by a save that failed.
+    const bool unsavedNamedProfile =
+        !p.state.FileSalvato && (m.isOn(Option::NamedSave) || p.state.SaveFailed);
     if (index == 1 || (index == 0 && unsavedNamedProfile && p.hooks.showSavePrompt)) {
         if (m.isOn(Option::Exit)) ExitButtonClick(p);
         m.panel(Panel::Exit).visible = false;
@@ -66,6 +69,9 @@ void ExitAnswerClick(Program& p, int index) {
 
 void Farewell(Program& p) {
     MainWindow& m = p.main;
+    // The exit is confirmed: a countdown or trial still under way must not take the
+    // window back from the goodbye.
+    drill::StopDrill(p);
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, sound::Piano(kFarewellSample));
     for (int i = 0; i <= 1; ++i) {
         m.lblVuoiUscire[i].visible = false;

@@ -28,14 +28,15 @@ void InstallAll(Program& program) {
     // A key press is shared by three subsystems, in this order: the keyboard lights the
     // key, the sound layer sounds it, the drill judges it.
     program.handlers.add("lblTasto", "MouseDown", [](Program& p, const Event& e) {
-        if (e.index < 1 || e.index > 49) return;
-        ui::KeyPressDisplay(p, e.index);
-        sound::KeySample(p, e.index);
-        drill::CheckAnswer(p, e.index);
+        if (e.index < 1 || e.index > notation::kKeys) return;
+        const notation::KeyNumber key{e.index};
+        ui::KeyPressDisplay(p, key);
+        sound::KeySample(p, key);
+        drill::CheckAnswer(p, key);
     });
     program.handlers.add("lblTasto", "MouseUp", [](Program& p, const Event& e) {
-        if (e.index < 1 || e.index > 49) return;
-        ui::KeyReleaseDisplay(p, e.index);
+        if (e.index < 1 || e.index > notation::kKeys) return;
+        ui::KeyReleaseDisplay(p, notation::KeyNumber{e.index});
     });
 }
 

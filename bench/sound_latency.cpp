@@ -81,7 +81,7 @@ int main() {
     InstallAll(p);
     p.state.Dir = root;
     Run(p.hooks.loadSounds, p);
-    p.main.lblVisualizzaB[11].on = true;  // "Suoni della tastiera"
+    p.main.option(Option::KeyboardSounds).surface.on = true;
     notation::SetKeyboardRegister(p, notation::Register::Media);
     Mix_SetPostMix(&PostMix, nullptr);
 
@@ -91,7 +91,7 @@ int main() {
         key = 1 + (key - 1 + 1 + (i * 17) % 47) % 49;  // a different key each time
         int sample = notation::SampleForKey(p, notation::KeyNumber{key}).value;
         probe.mixedAt = 0;
-        probe.channel = sdl.channelOf(sound::Piano(sample));
+        probe.channel = sdl.channelOf(sound::Piano(notation::SampleNumber{sample}));
         Event e;
         e.index = key;
         auto pressed = Steady::now();

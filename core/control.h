@@ -62,6 +62,7 @@ struct Control {
     bool bold = false;
     bool italic = false;
     Align align = Align::Left;
+    bool centredVertically = false;  // captions of buttons sit in the middle of their box
     bool wordWrap = true;
     bool keepsFontOnScale = false;  // a few labels keep their font when the window is scaled
     bool keepsGeometryOnScale = false;

@@ -1,7 +1,7 @@
 #pragma once
 // The state of the main window: the fields the design keeps in hidden labels, named
 // after their label without the "lbl" prefix. Each subsystem owns its section and
-// registers its fields' names (see register_fields.cpp of each subsystem).
+// registers its fields' names in its Install, for the scenario driver and the dump.
 // The spelling tables (Naturali … DBemolli) and the spelled names of the note sequence
 // (ScegliNome) are hidden label arrays of the window (lblNaturali … with caption and
 // colour): see MainWindow.
@@ -50,9 +50,9 @@ struct ExerciseState {
     std::array<std::string, 121> ScegliNumero{};
     int NoteTotali = 0;
     int Contatore = 0;
-    std::string TonoChiave = "Sol";
     std::array<std::string, 6> SceltaAlterazioni{"", "Inseriti", "No", "No", "No", "No"};  // 1..5
     int NumAltIns = 1;
+    int SelectedCountButton = 0;  // note-count button chosen on panel 5: 0 "Min", 1 central, 2 "Max"
     int NumeroPassaggi = 0;  // extra passes of the pool composition, 0 outside it
     int CopiaContatore = 0, CopiaNaturali = 0, CopiaDiesis = 0, CopiaBemolli = 0,
         CopiaDoppiDiesis = 0, CopiaDoppiBemolli = 0;
@@ -67,7 +67,7 @@ struct ExerciseState {
     int Inizio = 6;               // correct answers still to give before slots are refilled
     int Tempo = 0;                // tenths of running trial
     int Errori = 0;
-    std::string ProvaInCorso = "No";  // "Sì" while keys are judged
+    std::string ProvaInCorso = "No";  // "Sì" while keys are judged: read it with TrialRunning()
     std::string TempoMedio;           // average seconds per note of the last trial
     long long trialStartMs = 0;       // steady clock at the end of the countdown
 
@@ -80,8 +80,12 @@ struct ExerciseState {
 
     // --- storage ---
     bool FileSalvato = true;
+    bool SaveFailed = false;  // the last save after a trial failed: its results are only in memory
     int PulsantePremuto = 1;  // main-panel option last chosen
     std::string NomeFile;     // file of the saved profile in use; empty: the default profile
+
+    bool TrialRunning() const { return ProvaInCorso == "Sì"; }
+    void SetTrialRunning(bool running) { ProvaInCorso = running ? "Sì" : "No"; }
 };
 
 }  // namespace velondo

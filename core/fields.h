@@ -9,13 +9,15 @@
 #include <vector>
 
 #include "core/color.h"
+#include "core/text_number.h"
 
 namespace velondo {
 
 struct FieldAccess {
     int lo = -1, hi = -1;  // index range for arrays; -1/-1 for a single field
     std::function<std::string(int)> get;
-    std::function<void(int, const std::string&)> set;
+    // false when the text does not read as a value of the field (nothing changes then)
+    std::function<bool(int, const std::string&)> set;
 };
 
 class FieldRegistry {
@@ -34,7 +36,9 @@ public:
         FieldAccess f{lo, lo + static_cast<int>(N) - 1,
                       [&a, lo](int i) { return std::to_string(a[static_cast<size_t>(i - lo)]); },
                       [&a, lo](int i, const std::string& v) {
-                          a[static_cast<size_t>(i - lo)] = std::stoi(v);
+                          const std::optional<int> n = NumberOf(v);
+                          if (n) a[static_cast<size_t>(i - lo)] = *n;
+                          return n.has_value();
                       }};
         fields_[name] = std::move(f);
     }

@@ -162,6 +162,7 @@ struct MainWindow {
     Control lblFineProva{registry, "lblFineProva", K::Label};
     Control lblStoScrivendo{registry, "lblStoScrivendo", K::Label};
     Control lblContDown{registry, "lblContDown", K::Label};
+    Control lblAvvisoFile{registry, "lblAvvisoFile", K::Label};  // what happened to a data file
 
     // --- panels ---
     ControlArray FraSpiegazioni{registry, "FraSpiegazioni", K::Frame, 0, 9};
@@ -174,6 +175,10 @@ struct MainWindow {
     ControlArray lblSfondoVuoiUscire{registry, "lblSfondoVuoiUscire", K::Label, 0, 1};
     ControlArray lblVuoiUscire{registry, "lblVuoiUscire", K::Label, 0, 1};
     ControlArray lblStampaPronta{registry, "lblStampaPronta", K::Label, 0, 1};
+    // --- save prompt (panel 9) ---
+    Control lblMessaggioSalva{registry, "lblMessaggioSalva", K::Label};
+    Control lblSuggerimentoSalva{registry, "lblSuggerimentoSalva", K::Label};
+    ControlArray lblSfondoAttenzioneSalva{registry, "lblSfondoAttenzioneSalva", K::Label, 0, 1};
     ControlArray lblAttenzioneSalva{registry, "lblAttenzioneSalva", K::Label, 0, 1};
     Control TxtNomeAlunno{registry, "TxtNomeAlunno", K::TextBox};
     Control* focused = nullptr;  // control the handlers gave the keyboard focus (the view follows it)

@@ -20,17 +20,18 @@ bool MayStart(const Program& p, Flow flow) {
         case Flow::Practise:
         case Flow::CreateProfile:
         case Flow::LoadProfile:
-        case Flow::SaveAs:
             return betweenTrials;
+        case Flow::SaveAs:
+            return phase != Phase::Exiting && shown(Panel::SavePrompt);
         // The configuration steps skip nothing: each needs its own panel on the screen.
         case Flow::ChooseClef:
-            return betweenTrials && shown(Panel::Clef);
+            return betweenTrials;
         case Flow::ConfirmRange:
             return betweenTrials && shown(Panel::Range);
         case Flow::ConfirmAccidentals:
             return betweenTrials && shown(Panel::Accidentals);
         case Flow::StartTrial:
-            return betweenTrials && shown(Panel::Name);
+            return betweenTrials;
         case Flow::LoadLine:
             return phase == Phase::Composing;
         case Flow::Exit:

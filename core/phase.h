@@ -22,7 +22,7 @@ enum class Flow {
     ChooseClef,     // a clef of the clef panel
     ConfirmRange,   // the range panel's "Ok"
     ConfirmAccidentals,  // the accidentals panel's "Ok"
-    SaveAs,         // the save prompt's answers and the save dialog
+    SaveAs,         // the save prompt's answers (the exit may open the prompt during a trial)
     StartTrial,     // Enter in the name box
     LoadLine,       // drawing the first line of notes
     Exit,           // the goodbye

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace velondo {
 
@@ -111,11 +114,33 @@ public:
     virtual NumberFormat numberFormat() const = 0;
 };
 
-/// File existence, the one file-system query the core needs besides plain reading and writing.
+/// The outcome of a file operation: ok, or why it failed in a few Italian words fit for
+/// the message box ("il disco è pieno").
+struct FileOutcome {
+    bool ok = true;
+    std::string reason;
+    static FileOutcome Done() { return {}; }
+    static FileOutcome Failed(std::string why) { return {false, std::move(why)}; }
+    explicit operator bool() const { return ok; }
+};
+
+/// The data files. Every write replaces a whole file crash-safely: the bytes go to a
+/// temporary file in the same folder, are flushed to disk and renamed over the old file,
+/// so a kill or a power cut at any moment leaves either the old file or the new one, whole.
 class FilesPort {
 public:
     virtual ~FilesPort() = default;
+    /// A regular file exists at path.
     virtual bool exists(const std::string& path) const = 0;
+    /// The whole file; nullopt when it cannot be read, with the reason in *reason.
+    virtual std::optional<std::string> read(const std::string& path,
+                                            std::string* reason = nullptr) const = 0;
+    /// Replaces the file at path with bytes, crash-safely; a failed write leaves the old file.
+    virtual FileOutcome writeAtomic(const std::string& path, std::string_view bytes) = 0;
+    /// Renames a file to a name that is free; never replaces anything.
+    virtual FileOutcome moveAside(const std::string& from, const std::string& to) = 0;
+    /// Names (without folder) of the regular files in a folder, sorted; empty when none.
+    virtual std::vector<std::string> list(const std::string& folder) const = 0;
 };
 
 /// Where the program reports its own faults (a call of a handler that does not exist).

@@ -1,10 +1,11 @@
 #include "drill/drill.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "core/phase.h"
+#include "core/text_number.h"
 #include "drill/results.h"
+#include "exercise/pool.h"
 #include "notation/notation.h"
 #include "sound/sound.h"
 #include "ui/options.h"
@@ -14,31 +15,22 @@ namespace velondo::drill {
 namespace {
 
 constexpr int kEnter = 13, kShift = 16;
-constexpr int kEnterSample = 34;
+constexpr notation::SampleNumber kEnterSample{34};
 
 void Noise(Program& p, const PlayerRef& player) {
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, player);
 }
 
-std::optional<int> ParseInt(std::string_view text) {
-    int v = 0;
-    auto r = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size()) return {};
-    return v;
-}
-
 // The key number of sequence entry i; 0 when the entry holds none.
 int EntryKey(const Program& p, int i) {
     if (i < 1 || i > 120) return 0;
-    return ParseInt(p.state.ScegliNumero[static_cast<size_t>(i)]).value_or(0);
+    return NumberOf(p.state.ScegliNumero[static_cast<size_t>(i)]).value_or(0);
 }
 
-// N of the first selected note-count button, or the trial's current N when none is.
-std::optional<int> ChosenCount(const Program& p) {
-    for (int t = 0; t <= 2; ++t)
-        if (p.main.lblSfondiB[t].backColor == colors::Pink)
-            return ParseInt(p.main.lblSigleB[t].caption);
-    return p.state.CopiaNumeroScelto2;
+// N of the selected note-count button, or the trial's current N when none is.
+int ChosenCount(const Program& p) {
+    return p.state.SelectedCountButton >= 0 ? exercise::SelectedNoteCount(p)
+                                            : p.state.CopiaNumeroScelto2;
 }
 
 void PlaceEntry(Program& p, int slot) {
@@ -55,7 +47,7 @@ void UpdateTempo(Program& p) {
 void ShowMessage(Program& p, Control& label) {
     MainWindow& m = p.main;
     for (Control* c : {&m.lblQuando, &m.lblClicca, &m.lblFineProva, &m.lblStoScrivendo,
-                       &m.lblContDown})
+                       &m.lblContDown, &m.lblAvvisoFile})
         c->visible = c == &label;
     m.fraLogo.visible = true;
 }
@@ -78,7 +70,7 @@ void NameBoxKey(Program& p, int keyCode) {
     if (!MayStart(p, Flow::StartTrial)) return;
     MainWindow& m = p.main;
     ExerciseState& s = p.state;
-    int n = ChosenCount(p).value_or(0);
+    int n = ChosenCount(p);
     std::string problem = PoolProblem(p, n);
     if (!problem.empty()) {
         m.lblFineProva.caption = problem;
@@ -123,7 +115,7 @@ void LoadLine(Program& p) {
 void CountDownTick(Program& p) {
     MainWindow& m = p.main;
     ExerciseState& s = p.state;
-    int left = ParseInt(m.lblContDown.caption).value_or(1) - 1;
+    int left = NumberOf(m.lblContDown.caption).value_or(1) - 1;
     m.lblContDown.caption = std::to_string(left);
     if (left > 0) {
         Noise(p, sound::players::Tic);
@@ -148,17 +140,18 @@ void CountDownTick(Program& p) {
     for (Option panel : {Option::ClefTable, Option::Results, Option::Exit})
         if (m.isOn(panel)) options::Click(p, panel);
     if (sound::ProgramNoisesOn(p)) sound::PlayGoVoice(p);
-    s.ProvaInCorso = "Sì";
+    s.SetTrialRunning(true);
 }
 
 void ClockTick(Program& p) {
-    if (p.state.ProvaInCorso == "Sì") UpdateTempo(p);
+    if (p.state.TrialRunning()) UpdateTempo(p);
 }
 
-void CheckAnswer(Program& p, int key) {
+void CheckAnswer(Program& p, notation::KeyNumber pressed) {
+    const int key = pressed.value;
     ExerciseState& s = p.state;
     MainWindow& m = p.main;
-    if (s.ProvaInCorso != "Sì") return;
+    if (!s.TrialRunning()) return;
     int i = s.CopiaNumeroScelto;
     if (key != EntryKey(p, i)) {
         ++s.Errori;
@@ -194,7 +187,7 @@ void FinishTrial(Program& p) {
     MainWindow& m = p.main;
     UpdateTempo(p);  // the tenths up to the final key, however late the last tick came
     AdvanceHistory(p);
-    s.ProvaInCorso = "No";
+    s.SetTrialRunning(false);
     m.TmrTempo.setEnabled(false);
     m.lblClicca.caption.clear();
     m.ShpEvidenzia[s.Posizione].visible = false;
@@ -239,8 +232,26 @@ void ResetExercise(Program& p) {
     s.Posizione = 1;
     m.lblClicca.caption.clear();
     m.lblQuando.visible = false;
+    // A refusal of an earlier Enter no longer applies to the exercise being prepared.
+    m.lblFineProva.caption.clear();
+    m.lblFineProva.visible = false;
     s.Tempo = 0;
     s.Errori = 0;
+}
+
+void StopDrill(Program& p) {
+    MainWindow& m = p.main;
+    for (Timer* t : {&m.TmrStoScrivendo, &m.TmrCountDown, &m.TmrTempo, &m.TmrCommentoDopo,
+                     &m.TmrLampeggiaRecord})
+        t->setEnabled(false);
+    p.state.ProvaInCorso = "No";
+}
+
+bool AwaitsNextTrial(const Program& p) {
+    const MainWindow& m = p.main;
+    const Phase phase = CurrentPhase(p);
+    return m.fraLogo.visible && m.lblQuando.visible &&
+           (phase == Phase::Idle || phase == Phase::Finished);
 }
 
 void Comment(Program& p) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/program.h"
+#include "notation/notation.h"
 
 namespace velondo::drill {
 
@@ -42,10 +43,14 @@ void LoadLine(Program& p);
 void CountDownTick(Program& p);
 void ClockTick(Program& p);
 // The answer check of a key press: during a trial, compares the key with the highlighted note.
-void CheckAnswer(Program& p, int key);
+void CheckAnswer(Program& p, notation::KeyNumber key);
 void FinishTrial(Program& p);
 // Clears the note pool and the drill display before a new exercise.
 void ResetExercise(Program& p);
+// The student is leaving: no timer of the drill goes on and keys are no longer judged.
+void StopDrill(Program& p);
+// The end-of-trial message asks for Enter to start the next trial.
+bool AwaitsNextTrial(const Program& p);
 // The spoken or sounded comment half a second after a trial.
 void Comment(Program& p);
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "core/text_number.h"
 #include "sound/sound.h"
 #include "ui/options.h"
 
@@ -24,11 +25,6 @@ double ErrorBarHeight(int errors) {
 // The factor of bar tops and heights set while the window is stretched.
 double K(const Program& p) { return p.scale.scaled ? p.scale.fy : 1.0; }
 
-int ParseCount(std::string_view text) {
-    int v = 0;
-    auto r = std::from_chars(text.data(), text.data() + text.size(), v);
-    return r.ec == std::errc() && r.ptr == text.data() + text.size() ? v : 0;
-}
 
 }  // namespace
 
@@ -56,40 +52,40 @@ std::string Today(const Program& p) {
     return buf;
 }
 
-TrialTexts RankingRow(const Program& p, int row) {
-    const MainWindow& m = p.main;
-    return {m.lblNomeGiocatore[row].caption, m.lblNumeroNote[row].caption,
-            m.lblNumeroErrori[row].caption, m.lblMediaSec[row].caption, m.lblData[row].caption};
+namespace {
+
+// The five texts of a trial, by field of TrialTexts, and the label arrays that show them.
+using Columns = std::array<ControlArray MainWindow::*, 5>;
+constexpr std::array<std::string TrialTexts::*, 5> kFields{
+    &TrialTexts::name, &TrialTexts::notes, &TrialTexts::errors, &TrialTexts::average,
+    &TrialTexts::date};
+constexpr Columns kRankingColumns{&MainWindow::lblNomeGiocatore, &MainWindow::lblNumeroNote,
+                                  &MainWindow::lblNumeroErrori, &MainWindow::lblMediaSec,
+                                  &MainWindow::lblData};
+constexpr Columns kHistoryColumns{&MainWindow::lblNomeGiocatore2, &MainWindow::lblNumeroNote2,
+                                  &MainWindow::lblNumeroErrori2, &MainWindow::lblMediaSec2,
+                                  &MainWindow::lblData2};
+
+TrialTexts Read(const Program& p, const Columns& columns, int i) {
+    TrialTexts t;
+    for (size_t c = 0; c < kFields.size(); ++c) t.*kFields[c] = (p.main.*columns[c])[i].caption;
+    return t;
 }
 
-void SetRankingRow(Program& p, int row, const TrialTexts& t) {
-    MainWindow& m = p.main;
-    m.lblNomeGiocatore[row].caption = t.name;
-    m.lblNumeroNote[row].caption = t.notes;
-    m.lblNumeroErrori[row].caption = t.errors;
-    m.lblMediaSec[row].caption = t.average;
-    m.lblData[row].caption = t.date;
+void Write(Program& p, const Columns& columns, int i, const TrialTexts& t) {
+    for (size_t c = 0; c < kFields.size(); ++c) (p.main.*columns[c])[i].caption = t.*kFields[c];
 }
 
-TrialTexts HistorySlot(const Program& p, int slot) {
-    const MainWindow& m = p.main;
-    return {m.lblNomeGiocatore2[slot].caption, m.lblNumeroNote2[slot].caption,
-            m.lblNumeroErrori2[slot].caption, m.lblMediaSec2[slot].caption,
-            m.lblData2[slot].caption};
-}
+}  // namespace
 
-void SetHistorySlot(Program& p, int slot, const TrialTexts& t) {
-    MainWindow& m = p.main;
-    m.lblNomeGiocatore2[slot].caption = t.name;
-    m.lblNumeroNote2[slot].caption = t.notes;
-    m.lblNumeroErrori2[slot].caption = t.errors;
-    m.lblMediaSec2[slot].caption = t.average;
-    m.lblData2[slot].caption = t.date;
-}
+TrialTexts RankingRow(const Program& p, int row) { return Read(p, kRankingColumns, row); }
+void SetRankingRow(Program& p, int row, const TrialTexts& t) { Write(p, kRankingColumns, row, t); }
+TrialTexts HistorySlot(const Program& p, int slot) { return Read(p, kHistoryColumns, slot); }
+void SetHistorySlot(Program& p, int slot, const TrialTexts& t) { Write(p, kHistoryColumns, slot, t); }
 
 bool RanksAbove(int n, int e, float t, const TrialTexts& row) {
     if (row.date.empty()) return true;
-    int ni = ParseCount(row.notes), ei = ParseCount(row.errors);
+    int ni = NumberOf(row.notes).value_or(0), ei = NumberOf(row.errors).value_or(0);
     if (n != ni) return n > ni;
     if (e != ei) return e < ei;
     // An average that does not read as a number ranks below any real one.
@@ -165,9 +161,13 @@ void EnterTrial(Program& p) {
         // Only beating an existing record is celebrated; the first one just stands.
         if (record) {
             s.RecordCompiuto = true;
-            s.lampeggiaRecord = 0;
-            m.ShpFasciaRecord.backColor = m.ShpFasciaRecord.fillColor = colors::White;
-            m.TmrLampeggiaRecord.setEnabled(true);
+            // A record beaten while the line still blinks keeps the count of the first:
+            // the blink ends 16 toggles after it started.
+            if (!m.TmrLampeggiaRecord.enabled()) {
+                s.lampeggiaRecord = 0;
+                m.ShpFasciaRecord.backColor = m.ShpFasciaRecord.fillColor = colors::White;
+                m.TmrLampeggiaRecord.setEnabled(true);
+            }
         }
     }
 
@@ -184,7 +184,7 @@ void RebuildHistogram(Program& p) {
         if (!slot.date.empty()) {
             float t = std::clamp(ParseAverage(slot.average).value_or(0.0f), 0.0f, kFullSeconds);
             cover = kColumnHeight - kTwipsPerSecond * t;
-            int e = ParseCount(slot.errors);
+            int e = NumberOf(slot.errors).value_or(0);
             // Only "1" … "11" select a row of the table; any other text fills the column.
             if (e >= 1 && e <= 11 && std::to_string(e) == slot.errors) {
                 errHeight = ErrorBarHeight(e);
@@ -273,7 +273,10 @@ void InstallResults(Program& p) {
     // Whether a slot's error bar shows, as the profile stores it.
     f.addCustom("ErrorBarShown",
                 {1, kSlots, [&p](int i) { return std::string(p.main.ShpErrori[i].visible ? "1" : "0"); },
-                 [&p](int i, const std::string& v) { p.main.ShpErrori[i].visible = v == "1"; }});
+                 [&p](int i, const std::string& v) {
+                     p.main.ShpErrori[i].visible = v == "1";
+                     return true;
+                 }});
 
     p.hooks.rebuildHistogram = RebuildHistogram;
 

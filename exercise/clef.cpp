@@ -60,7 +60,7 @@ void ChooseClef(Program& p, int k) {
     p.main.ImgChiaveScelta.picture = picture;
     p.main.ImgChiavePiccola.picture = picture;
     p.main.lblVoceOpzioni[3].caption = std::string(info.name);
-    p.state.TonoChiave = std::string(info.sign);
+    p.main.lblTonoChiave.caption = std::string(info.sign);
     p.state.ChiaveScelta = std::to_string(k);
     p.main.panel(Panel::Range).visible = true;
     p.main.panel(Panel::Clef).visible = false;
@@ -126,7 +126,13 @@ void InstallClef(Program& p) {
         ShowLowestNote(prog);
         ShowHighestNote(prog);
     });
-    p.fields.add("TonoChiave", p.state.TonoChiave);
+    // The clef's sign lives in the caption under the staff clef, its only copy.
+    p.fields.addCustom("TonoChiave",
+                       {-1, -1, [&p](int) { return p.main.lblTonoChiave.caption; },
+                        [&p](int, const std::string& v) {
+                            p.main.lblTonoChiave.caption = v;
+                            return true;
+                        }});
 }
 
 }  // namespace velondo::exercise

@@ -43,6 +43,7 @@ inline Control& ButtonFace(Control& c, double size = 12) {
     c.bold = true;
     c.fontSize = size;
     c.align = Align::Center;
+    c.centredVertically = true;
     return c;
 }
 

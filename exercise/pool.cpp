@@ -1,7 +1,6 @@
 #include "exercise/pool.h"
 
-#include <charconv>
-
+#include "core/text_number.h"
 #include "exercise/classes.h"
 #include "exercise/panel_look.h"
 #include "sound/sound.h"
@@ -43,7 +42,7 @@ int AppendSelection(Program& p) {
             if (p.state.NoteTotali >= kPoolCapacity) return added;
             int n = ++p.state.NoteTotali;
             Control& count = ClassCount(p, i);
-            count.caption = std::to_string(CountOf(count.caption) + 1);
+            count.caption = std::to_string(NumberOf(count.caption).value_or(0) + 1);
             p.main.lblScegliNome[n].caption = mark.caption;
             p.main.lblScegliNome[n].foreColor = ClassInfo(i).colour;
             p.state.ScegliNumero[static_cast<size_t>(n)] = std::to_string(k);
@@ -68,7 +67,7 @@ void SwapEntries(Program& p, int a, int b) {
 
 Control& CountLabel(Program& p, int i) { return p.main.lblSigleB[i]; }
 void SetCount(Program& p, int i, int v) { CountLabel(p, i).caption = std::to_string(v); }
-int Count(const Program& p, int i) { return CountOf(p.main.lblSigleB[i].caption); }
+int Count(const Program& p, int i) { return NumberOf(p.main.lblSigleB[i].caption).value_or(0); }
 
 void ClickCountButton(Program& p, int i) {
     SelectNoteCount(p, i);
@@ -78,7 +77,7 @@ void ClickCountButton(Program& p, int i) {
 
 // "<" (j = 0) and ">" (j = 1) step the central value while it is selected.
 void StepCentral(Program& p, int j) {
-    if (ui::IsOn(p.main.lblVisualizzaB[1])) {
+    if (ui::IsOn(p.main.lblVisualizzaB[kCentral])) {
         int central = Count(p, 1);
         bool atBound = j == 1 ? central >= Count(p, 2) : Count(p, 0) >= central;
         if (atBound) {
@@ -93,12 +92,6 @@ void StepCentral(Program& p, int j) {
 
 }  // namespace
 
-int CountOf(const std::string& text) {
-    int v = 0;
-    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    return ec == std::errc() && ptr == text.data() + text.size() ? v : 0;
-}
-
 void ComposePool(Program& p) {
     ExerciseState& s = p.state;
     // Composing always starts from an empty sequence, so it can never grow past its capacity.
@@ -111,7 +104,7 @@ void ComposePool(Program& p) {
         if (s.Contatore >= kMinNotes || added == 0) break;
         if (++s.NumeroPassaggi == 1) {
             s.CopiaContatore = s.Contatore;
-            for (int i = 1; i <= kClasses; ++i) CountCopy(s, i) = CountOf(ClassCount(p, i).caption);
+            for (int i = 1; i <= kClasses; ++i) CountCopy(s, i) = NumberOf(ClassCount(p, i).caption).value_or(0);
         }
     }
     if (s.NumeroPassaggi != 0) {
@@ -148,6 +141,7 @@ void SetupNoteCount(Program& p) {
 }
 
 void SelectNoteCount(Program& p, int i) {
+    p.state.SelectedCountButton = i;
     for (int j = 0; j < 3; ++j) {
         if (j == i)
             ui::SetOn(p.main.lblVisualizzaB[j], p.main.lblSfondiB[j], colors::Pink);
@@ -159,9 +153,8 @@ void SelectNoteCount(Program& p, int i) {
 }
 
 int SelectedNoteCount(const Program& p) {
-    for (int t = 0; t < 3; ++t)
-        if (p.main.lblSfondiB[t].backColor == colors::Pink) return Count(p, t);
-    return 0;
+    const int i = p.state.SelectedCountButton;
+    return i >= kMin && i <= kMax ? Count(p, i) : 0;
 }
 
 std::string PanelFiveText(int n) {
@@ -207,9 +200,10 @@ void DesignNamePanel(Program& p) {
         Control& square = InPanel(p, m.lblSfondiB[i], P, left, kButtonTop, kButtonW, kButtonH);
         square.opaque = true;
         square.caption.clear();
-        Control& label = PanelText(p, m.lblSigleB[i], P, left, kButtonTop + 90, kButtonW,
-                                   kButtonH - 90, counts[i], 14, true);
+        Control& label = PanelText(p, m.lblSigleB[i], P, left, kButtonTop, kButtonW, kButtonH,
+                                   counts[i], 14, true);
         label.align = Align::Center;
+        label.centredVertically = true;
         Control& surface = ClickSurface(p, m.lblVisualizzaB[i], P, left, kButtonTop, kButtonW,
                                         kButtonH);
         surface.border = true;

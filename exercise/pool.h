@@ -23,12 +23,10 @@ int DrawEntry(Program& p, int n);
 void SetupNoteCount(Program& p);
 // Button i = 0, 1, 2 becomes the one selected; panel 5's explanation follows it.
 void SelectNoteCount(Program& p, int i);
-// The number shown by the first selected count button, 0 when none is selected.
+// The number shown by the selected count button, 0 when none is selected.
 int SelectedNoteCount(const Program& p);
 // The explanation of panel 5 for a trial of n notes.
 std::string PanelFiveText(int n);
-// A count shown as text, 0 when it is not a number.
-int CountOf(const std::string& text);
 
 void DesignNamePanel(Program& p);
 void InstallPool(Program& p);

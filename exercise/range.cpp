@@ -337,7 +337,10 @@ void InstallRange(Program& p) {
     f.add("IntervalSuffix", IntervalSuffixField(p));
     f.addCustom("Spazi", {1, 16,
                           [&p](int b) { return std::string(p.main.lblSpazi[b].visible ? "1" : "0"); },
-                          [&p](int b, const std::string& v) { p.main.lblSpazi[b].visible = v == "1"; }});
+                          [&p](int b, const std::string& v) {
+                              p.main.lblSpazi[b].visible = v == "1";
+                              return true;
+                          }});
 
     DesignRangePanel(p);
 

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "core/text_number.h"
+
 namespace velondo::notation {
 namespace {
 
@@ -193,10 +195,8 @@ void PlaceNoteImage(Program& p) {
     if (!p.main.ImgNota.contains(slot) || !p.main.lblScegliNome.contains(entry)) return;
 
     const std::string& keyText = p.state.ScegliNumero[Idx(entry)];
-    int key = 0;
-    auto [end, ec] = std::from_chars(keyText.data(), keyText.data() + keyText.size(), key);
-    if (ec != std::errc() || end != keyText.data() + keyText.size() || key < 1 || key > kKeys)
-        return;
+    const int key = NumberOf(keyText).value_or(0);
+    if (key < 1 || key > kKeys) return;
 
     auto clef = ClefFromText(p.state.ChiaveScelta);
     if (!clef) return;

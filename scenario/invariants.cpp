@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "drill/results.h"
+#include "storage/profile.h"
 
 namespace fs = std::filesystem;
 
@@ -221,6 +222,11 @@ std::string DataFileProblem(const std::string& path) {
     }
     if (lines != expected)
         return Num(lines) + " lines instead of " + Num(expected);
+    if (expected == storage::kProfileLines) {
+        if (const auto read = storage::ParseProfile(text); read.problem)
+            return "refused by the reader at line " + Num(read.problem->line) + ": " +
+                   read.problem->what;
+    }
     return "";
 }
 

@@ -35,7 +35,7 @@ const std::vector<std::string>& PropertyNames() {
     static const std::vector<std::string> names = {
         "Visible", "Enabled", "Caption", "Text",    "ToolTip",  "Picture", "BackColor",
         "ForeColor", "FillColor", "On",  "Left",    "Top",      "Width",   "Height",
-        "FontSize", "FontBold", "Border", "ListIndex"};
+        "FontSize", "FontBold", "Border", "BorderWidth", "ListIndex"};
     return names;
 }
 
@@ -62,6 +62,7 @@ std::optional<std::string> GetProperty(const Control& c, const std::string& p,
     if (p == "FontSize") return NumberText(c.fontSize);
     if (p == "FontBold") return Flag(c.bold);
     if (p == "Border") return Flag(c.border);
+    if (p == "BorderWidth") return std::to_string(c.borderWidth);
     if (p == "ListIndex") return std::to_string(c.listIndex);
     return std::nullopt;
 }

@@ -1,11 +1,18 @@
 #include "scenario/runner.h"
 
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include "app/wiring.h"
+#include "storage/line_format.h"
 #include "scenario/properties.h"
 #include "view/view_host.h"
 
@@ -64,6 +71,24 @@ std::string Quote(const std::string& s) {
     return out + "\"";
 }
 
+// A word of a line that must be a number; the line fails as a whole when it is not.
+struct NotANumber {
+    std::string word;
+};
+long long Whole(const std::string& word) {
+    if (auto v = WholeNumber(word)) return *v;
+    throw NotANumber{word};
+}
+int Int(const std::string& word) {
+    const long long v = Whole(word);
+    if (v < INT_MIN || v > INT_MAX) throw NotANumber{word};
+    return static_cast<int>(v);
+}
+double Real(const std::string& word) {
+    if (auto v = RealNumber(word)) return *v;
+    throw NotANumber{word};
+}
+
 std::string WithoutCr(std::string s) {
     if (!s.empty() && s.back() == '\r') s.pop_back();
     return s;
@@ -85,7 +110,53 @@ Runner::Runner(const Options& options, std::string scriptPath)
     InstallAll(*program_);
 }
 
+void Runner::makeReadOnly(const std::string& folder) {
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    readOnly_.push_back(folder);
+    auto writable = [&] {
+        const std::string probe = folder + "/.velondo-probe";
+        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd < 0) return false;
+        ::close(fd);
+        ::unlink(probe.c_str());
+        return true;
+    };
+    if (!writable()) return;
+    // The superuser ignores permissions: the immutable flag stops it too.
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        int flags = 0;
+        if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags |= FS_IMMUTABLE_FL;
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        ::close(fd);
+    }
+    // Where neither works the file adapter refuses the writes as such a folder would.
+    if (writable()) rig_.files.markReadOnly(folder);
+}
+
+void Runner::releaseReadOnly() {
+    for (const std::string& folder : readOnly_) {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        if (fd >= 0) {
+            int flags = 0;
+            if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_IMMUTABLE_FL)) {
+                flags &= ~FS_IMMUTABLE_FL;
+                ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+            }
+            ::close(fd);
+        }
+        std::error_code ec;
+        fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec, ec);
+    }
+    readOnly_.clear();
+}
+
 Runner::~Runner() {
+    releaseReadOnly();
     view_.reset();
     std::error_code ec;
     fs::remove_all(dataRoot_, ec);
@@ -100,10 +171,13 @@ Tally Runner::run() {
         return tally_;
     }
     for (const Line& line : lines) {
+        // A bad line fails alone: the script goes on and the data copy is removed at the end.
         try {
             execute(line);
+        } catch (const NotANumber& e) {
+            unknown(line, "not a number: " + Quote(e.word));
         } catch (const std::exception& e) {
-            unknown(line, std::string("cannot run the line: ") + e.what());
+            fail(line, std::string("error: ") + e.what());
         }
         if (program_->ended && view_) view_->sync();
     }
@@ -112,7 +186,8 @@ Tally Runner::run() {
 
 void Runner::fail(const Line& line, const std::string& message) {
     ++tally_.failed;
-    std::cout << script_ << ":" << line.number << ": " << message << "\n";
+    std::cout << (line.file.empty() ? script_ : line.file) << ":" << line.number << ": " << message
+              << "\n";
 }
 
 void Runner::failExpect(const Line& line, const std::string& what, const std::string& expected,
@@ -152,12 +227,12 @@ void Runner::execute(const Line& line) {
         rig_.time.setClock(t);
     } else if (cmd == "screen") {
         if (!need(3)) return;
-        rig_.screen.size_ = {std::stod(w[1]), std::stod(w[2])};
+        rig_.screen.size_ = {Real(w[1]), Real(w[2])};
     } else if (cmd == "locale") {
         if (!need(2)) return;
         rig_.locale.format_.decimalSeparator = (w[1] == "C" || w[1] == "en") ? '.' : ',';
     } else if (cmd == "random") {
-        for (size_t i = 1; i < w.size(); ++i) rig_.random.queue(std::stod(w[i]));
+        for (size_t i = 1; i < w.size(); ++i) rig_.random.queue(Real(w[i]));
     } else if (cmd == "candidates") {
         program_->dataRootCandidates.clear();
         for (size_t i = 1; i < w.size(); ++i)
@@ -170,11 +245,13 @@ void Runner::execute(const Line& line) {
         fs::create_directories(fs::path(dataRoot_ + w[2]).parent_path());
         fs::copy(dataRoot_ + w[1], dataRoot_ + w[2],
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    } else if (cmd == "readonly") {  // readonly "Velondo7/Impostazioni": no file can be written there
+        for (size_t i = 1; i < w.size(); ++i) makeReadOnly(dataRoot_ + w[i]);
     } else if (cmd == "start") {
         cmdStart(line);
     } else if (cmd == "wait") {
         if (!need(2)) return;
-        cmdWait(std::stoll(w[1]));
+        cmdWait(Whole(w[1]));
     } else if (cmd == "dialog") {
         if (!need(2)) return;
         if (w[1] == "cancel")
@@ -188,7 +265,7 @@ void Runner::execute(const Line& line) {
         if (!need(4) || !ParseTarget(w[1], &t) || w[2] != "=") return unknown(line, "bad set");
         const FieldAccess* f = program_->fields.find(t.name);
         if (f) {
-            f->set(t.index, w[3]);
+            if (!f->set(t.index, w[3])) fail(line, "not a value of " + t.name + ": " + Quote(w[3]));
         } else if (Control* c = control(t.name, t.index)) {
             c->caption = w[3];
         } else {
@@ -215,7 +292,7 @@ void Runner::execute(const Line& line) {
                       : cmd == "press"   ? view::MouseAction::Press
                       : cmd == "release" ? view::MouseAction::Release
                                          : view::MouseAction::Move;
-        viewHost().mouse(action, std::stoi(w[1]), std::stoi(w[2]));
+        viewHost().mouse(action, Int(w[1]), Int(w[2]));
     } else if (cmd == "type") {
         if (!need(2)) return;
         viewHost().type(w[1]);
@@ -262,11 +339,11 @@ void Runner::cmdCall(const Line& line, const Target& t) {
     e.index = t.index;
     const auto& w = line.words;
     if (t.member == "KeyDown" || t.member == "KeyPress" || t.member == "KeyUp") {
-        if (w.size() >= 2) e.keyCode = std::stoi(w[1]);
+        if (w.size() >= 2) e.keyCode = Int(w[1]);
     } else if (w.size() >= 3) {  // mouse events: x y in twips, then the button
-        e.x = std::stod(w[1]);
-        e.y = std::stod(w[2]);
-        if (w.size() >= 4) e.button = std::stoi(w[3]);
+        e.x = Real(w[1]);
+        e.y = Real(w[2]);
+        if (w.size() >= 4) e.button = Int(w[3]);
     }
     if (!program_->call(t.name, t.member, e))
         unknown(line, "unknown handler " + t.name + "." + t.member);
@@ -354,7 +431,8 @@ void Runner::cmdExpectFile(const Line& line) {
     if (exists) {
         std::ifstream in(path, std::ios::binary);
         std::string s;
-        while (std::getline(in, s)) lines.push_back(WithoutCr(s));
+        // The data files are Windows-1252: a line compares as the text it stands for.
+        while (std::getline(in, s)) lines.push_back(storage::FromWindows1252(WithoutCr(s)));
     }
     std::string what = "file " + w[2];
     if (w[3] == "exists" && w[4] == "=" && w.size() >= 6) {
@@ -366,9 +444,10 @@ void Runner::cmdExpectFile(const Line& line) {
         return SameValue(w[5], actual) ? pass() : failExpect(line, what, w[5], actual);
     }
     if (w[3] == "line" && w.size() >= 7 && w[5] == "=") {
-        size_t n = std::stoul(w[4]);
+        const long long n = Whole(w[4]);
         std::string actual = !exists ? "(missing)"
-                             : (n >= 1 && n <= lines.size()) ? lines[n - 1]
+                             : (n >= 1 && n <= static_cast<long long>(lines.size()))
+                                 ? lines[static_cast<size_t>(n - 1)]
                                                              : "(no such line)";
         return actual == w[6] ? pass() : failExpect(line, what + " line " + w[4], w[6], actual);
     }

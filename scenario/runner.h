@@ -52,6 +52,8 @@ private:
     // A fresh program on the same data copy, as after the window closed.
     void restartProgram();
     view::ViewHost& viewHost();
+    void makeReadOnly(const std::string& folder);
+    void releaseReadOnly();
     void afterStep();
 
     std::optional<std::string> fieldValue(const std::string& name, int index, bool* known);
@@ -65,6 +67,7 @@ private:
     std::unique_ptr<view::ViewHost> view_;
     std::vector<std::string> soundLog_;
     Tally tally_;
+    std::vector<std::string> readOnly_;
 };
 
 }  // namespace velondo::scenario

@@ -35,7 +35,7 @@ void Send(Program& p, const PlayerRef& player, SoundCommand c) { p.ports.sound->
 
 }  // namespace
 
-PlayerRef Piano(int n) { return {"mmcPiano", n}; }
+PlayerRef Piano(notation::SampleNumber n) { return {"mmcPiano", n.value}; }
 PlayerRef Vai(int j) { return {"mmcVai", j}; }
 
 std::string SampleFileName(int n) {
@@ -53,10 +53,10 @@ std::string EffectPath(const PlayerRef& player) {
 }
 
 void LoadPianoSamples(Program& p) {
-    for (int n = 1; n <= kPianoPlayers; ++n) p.ports.sound->setFile(Piano(n), p.path(SamplePath(n)));
+    for (int n = 1; n <= kPianoPlayers; ++n) p.ports.sound->setFile(Piano(notation::SampleNumber{n}), p.path(SamplePath(n)));
     for (int n = 1; n <= kPianoPlayers; ++n) {
-        Send(p, Piano(n), SoundCommand::Open);
-        Send(p, Piano(n), SoundCommand::Prev);
+        Send(p, Piano(notation::SampleNumber{n}), SoundCommand::Open);
+        Send(p, Piano(notation::SampleNumber{n}), SoundCommand::Prev);
     }
 }
 
@@ -90,16 +90,17 @@ int NamedNoteSample(std::string_view label) {
     return sample <= kPianoPlayers ? sample : 0;
 }
 
-void PlayNamedNote(Program& p) { PlaySound(p, Piano(NamedNoteSample(p.state.SuonaNota))); }
+void PlayNamedNote(Program& p) { PlaySound(p, Piano(notation::SampleNumber{NamedNoteSample(p.state.SuonaNota)})); }
 
 bool ProgramNoisesOn(const Program& p) { return p.main.isOn(Option::ProgramNoises); }
 bool KeyboardSoundsOn(const Program& p) { return p.main.isOn(Option::KeyboardSounds); }
 bool ErrorVoiceOn(const Program& p) { return p.main.isOn(Option::ErrorVoice); }
 
-void KeySample(Program& p, int key) {
-    StopSound(p, Piano(p.state.NotaPremuta));
-    p.state.NotaPremuta = notation::SampleForKey(p, notation::KeyNumber{key}).value;
-    if (KeyboardSoundsOn(p)) PlaySound(p, Piano(p.state.NotaPremuta));
+void KeySample(Program& p, notation::KeyNumber key) {
+    StopSound(p, Piano(notation::SampleNumber{p.state.NotaPremuta}));
+    const notation::SampleNumber sample = notation::SampleForKey(p, key);
+    p.state.NotaPremuta = sample.value;
+    if (KeyboardSoundsOn(p)) PlaySound(p, Piano(sample));
 }
 
 }  // namespace velondo::sound

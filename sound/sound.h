@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/program.h"
+#include "notation/notation.h"
 
 namespace velondo::sound {
 
@@ -27,7 +28,7 @@ constexpr int kPianoPlayers = 73;  // mmcPiano(1..73); mmcPiano(0) has no file
 constexpr int kGoVoices = 3;
 
 // mmcPiano(n), n = 0..73.
-PlayerRef Piano(int n);
+PlayerRef Piano(notation::SampleNumber n);
 // mmcVai(j), j = 1..3.
 PlayerRef Vai(int j);
 
@@ -63,6 +64,6 @@ bool KeyboardSoundsOn(const Program& p);  // "Suoni della tastiera"
 bool ErrorVoiceOn(const Program& p);      // "Voce che segnala l'errore"
 
 // The sound step of a key press: stop the previous key's sample, sound this key's.
-void KeySample(Program& p, int key);
+void KeySample(Program& p, notation::KeyNumber key);
 
 }  // namespace velondo::sound

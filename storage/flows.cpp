@@ -1,5 +1,8 @@
 #include "storage/flows.h"
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <string>
 
 #include "core/phase.h"
@@ -10,8 +13,14 @@
 #include "exercise/panel_look.h"
 #include "exercise/pool.h"
 #include "exercise/range.h"
+#include "exercise/settings.h"
+#include "notation/notation.h"
 #include "sound/sound.h"
+#include "storage/line_format.h"
+#include "storage/profile.h"
+#include "storage/profile_files.h"
 #include "ui/options.h"
+#include "ui/toggle.h"
 
 namespace velondo::storage {
 namespace {
@@ -21,9 +30,17 @@ constexpr int kHeading = 0;
 constexpr int kOptionText0 = 0;  // lblSpiegazione(1 … 3): the texts of the three options
 constexpr int kNote = 4;
 constexpr int kSquare0 = 4;      // lblSpiegazione(5 … 7): the colour square beside option i
-constexpr int kSignalKey = 41;   // piano sample played as a signal by the flows
+constexpr notation::SampleNumber kSignalKey{41};  // piano sample played as a signal by the flows
+
+constexpr Color kAnswerPressed = Rgb(255, 128, 128);  // darker than the prompt's pink
 
 void Show(Program& p, Panel panel, bool visible) { p.main.panel(panel).visible = visible; }
+
+bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
 
 void Noise(Program& p, const PlayerRef& player) {
     if (sound::ProgramNoisesOn(p)) sound::PlaySound(p, player);
@@ -102,11 +119,150 @@ void PractiseCurrentProfile(Program& p) {
     Noise(p, sound::Piano(kSignalKey));
 }
 
+bool UnsavedResults(const Program& p) {
+    // A results board that is only in memory: after a trial on a saved profile without "SA",
+    // or after a write that failed. The prompt guards it while "ScN" is on, and whatever
+    // the toggles say when the last write failed.
+    return !p.state.FileSalvato && (p.main.isOn(Option::NamedSave) || p.state.SaveFailed);
+}
+
+bool EnterStartsNextTrial(const Program& p) {
+    const MainWindow& m = p.main;
+    return drill::AwaitsNextTrial(p) && m.panel(Panel::Main).visible &&
+           !m.panel(Panel::SavePrompt).visible && !m.TmrEsci.enabled() && !p.state.ExitPending;
+}
+
+void PractiseAndStart(Program& p) {
+    PractiseCurrentProfile(p);
+    drill::NameBoxKey(p, 13);
+}
+
 void CreateProfile(Program& p) {
     if (!MayStart(p, Flow::CreateProfile)) return;
     p.state.PulsantePremuto = 2;
-    StartNewProfile(p);
+    if (UnsavedResults(p))
+        ShowSavePrompt(p, texts::CreateMessage);
+    else
+        StartNewProfile(p);
 }
+
+void LoadProfileOption(Program& p) {
+    if (!MayStart(p, Flow::LoadProfile)) return;
+    p.state.PulsantePremuto = 3;
+    if (UnsavedResults(p))
+        ShowSavePrompt(p, texts::LoadMessage);
+    else
+        LoadProfileFlow(p);
+}
+
+void LoadProfileFlow(Program& p) {
+    auto& s = p.state;
+    FileDialogRequest request{"Carica un'impostazione già salvata", texts::ProfileFilter,
+                              ProfileFolder(p), s.NomeFileDialogo};
+    std::optional<std::string> chosen = p.ports.dialogs->openFile(request);
+    // Cancelling the choice leaves everything as it was.
+    if (!chosen) return;
+    // A file picked in another folder is looked for in the profile folder; no name at all
+    // stands for the example profile.
+    const std::string candidate =
+        ProfileFolder(p) + std::filesystem::path(*chosen).filename().string();
+    std::optional<std::vector<FieldValue>> values = CheckProfile(p, WithExampleFallback(p, candidate));
+    if (!values) return;  // refused: the working profile, its board and the panels are untouched
+
+    s.PercorsoFileDaAprire = candidate;
+    drill::PaintRow(p, s.Inserimento, colors::Black);
+    drill::ResetExercise(p);
+    drill::ClearResults(p);
+    ApplyProfile(p, *values);
+    drill::RebuildHistogram(p);
+    PractiseCurrentProfile(p);
+    s.NomeFile = s.PercorsoFileDaAprire;
+    const std::string& clefName = p.main.lblVoceOpzioni[3].caption;
+    for (int c = 1; c <= notation::kClefs; ++c)
+        if (notation::Clef(notation::ClefNumber{c}).name == clefName)
+            p.main.ImgChiave.picture = p.path(notation::ClefImagePath(notation::ClefNumber{c}));
+    Show(p, Panel::SavePrompt, false);
+}
+
+void SaveAsFlow(Program& p) {
+    auto& s = p.state;
+    const std::string& name = p.main.lblVoceOpzioni[exercise::kProfileNameItem].caption;
+    FileDialogRequest request{"Salva l'impostazione con nome", texts::ProfileFilter,
+                              ProfileFolder(p), name + ".txt"};
+    std::optional<std::string> chosen = p.ports.dialogs->saveFile(request);
+    if (!chosen) return;  // the prompt stays open, nothing is written
+    std::string path = *chosen;
+    const std::string file = std::filesystem::path(path).filename().string();
+    if (file.empty()) return;
+    if (file.size() < 4 || !EqualsIgnoringCase(file.substr(file.size() - 4), ".txt")) path += ".txt";
+    Show(p, Panel::SavePrompt, false);
+    if (!SaveProfileAs(p, path)) {
+        // Nothing was saved: the prompt comes back so that another name can be tried.
+        Show(p, Panel::SavePrompt, true);
+        return;
+    }
+    s.FileSalvato = true;
+    s.SaveFailed = false;
+    if (s.ExitPending)
+        Run(p.hooks.farewell, p);
+    else if (s.PulsantePremuto != 2)
+        LoadProfileFlow(p);
+    else
+        CreateProfile(p);
+}
+
+void ShowSavePrompt(Program& p, const std::string& message) {
+    Noise(p, sound::players::Avviso);
+    p.main.lblMessaggioSalva.caption = message;
+    Show(p, Panel::SavePrompt, true);
+}
+
+void SavePromptAnswer(Program& p, int index) {
+    if (!MayStart(p, Flow::SaveAs)) return;
+    auto& s = p.state;
+    if (index == 0) {
+        Noise(p, sound::players::Click);
+        SaveAsFlow(p);
+        return;
+    }
+    if (s.ExitPending) {
+        Noise(p, sound::players::Click);
+        Show(p, Panel::SavePrompt, false);
+        Run(p.hooks.farewell, p);
+    } else if (s.PulsantePremuto != 2) {
+        Show(p, Panel::SavePrompt, false);
+        LoadProfileFlow(p);
+    } else {
+        // The unsaved results are dropped.
+        Show(p, Panel::SavePrompt, false);
+        StartNewProfile(p);
+    }
+}
+
+void SaveModeClick(Program& p, Option mode) {
+    const Option other = mode == Option::AutoSave ? Option::NamedSave : Option::AutoSave;
+    const bool on = !p.main.isOn(mode);
+    options::Set(p, mode, on);
+    if (on) options::Set(p, other, false);
+    if (!p.state.SilentClicks) Noise(p, sound::players::Click);
+}
+
+void SaveAfterTrial(Program& p) {
+    auto& s = p.state;
+    if (s.NomeFile.empty()) {
+        // A default profile that could not be written is guarded like unsaved results.
+        const bool ok = WriteDefaultProfile(p);
+        s.FileSalvato = ok;
+        s.SaveFailed = !ok;
+    } else if (p.main.isOn(Option::AutoSave)) {
+        const bool ok = WriteProfile(p);
+        s.FileSalvato = ok;
+        s.SaveFailed = !ok;
+    } else {
+        s.FileSalvato = false;
+    }
+}
+
 
 void StartNewProfile(Program& p) {
     auto& m = p.main;
@@ -150,6 +306,46 @@ void DesignMainPanel(Program& p) {
     note.italic = true;
 }
 
+void DesignSavePrompt(Program& p) {
+    using namespace exercise;
+    auto& m = p.main;
+    Control& panel = m.panel(Panel::SavePrompt);
+    Control& message = m.lblMessaggioSalva;
+    message.parent = &panel;
+    message.move(240, 180, 9195, 1230);
+    message.bold = true;
+    message.fontSize = 11.25;
+    message.foreColor = Rgb(192, 0, 0);
+    message.align = Align::Center;
+    message.wordWrap = true;
+    Control& hint = m.lblSuggerimentoSalva;
+    hint.parent = &panel;
+    hint.move(240, 1440, 9195, 540);
+    hint.caption = texts::SaveHint;
+    hint.italic = true;
+    hint.fontSize = 9;
+    hint.align = Align::Center;
+    hint.wordWrap = true;
+    const char* answers[2] = {"Sì", "No"};
+    for (int i = 0; i <= 1; ++i) {
+        const double left = 2865 + 2745.0 * i, top = 2130, width = 1200, height = 600;
+        Control& square = m.lblSfondoAttenzioneSalva[i];
+        square.parent = &panel;
+        square.move(left, top, width, height);
+        square.opaque = true;
+        square.backColor = colors::White;
+        Control& button = m.lblAttenzioneSalva[i];
+        button.parent = &panel;
+        button.move(left, top + 90, width, height - 90);
+        button.caption = answers[i];
+        button.bold = true;
+        button.fontSize = 15.75;
+        button.align = Align::Center;
+        button.border = true;
+        button.on = false;
+    }
+}
+
 void InstallFlows(Program& p) {
     auto& h = p.handlers;
     h.add("lblPulsante", "Click", [](Program& prog, const Event& e) {
@@ -157,8 +353,9 @@ void InstallFlows(Program& p) {
             case 0: RangeOk(prog); break;
             case 1: PractiseCurrentProfile(prog); break;
             case 2: CreateProfile(prog); break;
+            case 3: LoadProfileOption(prog); break;
             case 4: AccidentalsOk(prog); break;
-            default: break;  // loading a saved profile comes with the profile files
+            default: break;
         }
     });
     h.add("lblPulsante", "MouseDown",
@@ -175,7 +372,30 @@ void InstallFlows(Program& p) {
             exercise::RepeatClef(prog);
         else if (prog.main.panel(Panel::Accidentals).visible)
             AccidentalsOk(prog);
+        else if (EnterStartsNextTrial(prog))
+            PractiseAndStart(prog);
     });
+    options::Own(p, Option::AutoSave, [](Program& prog) { SaveModeClick(prog, Option::AutoSave); });
+    options::Own(p, Option::NamedSave, [](Program& prog) { SaveModeClick(prog, Option::NamedSave); });
+    h.add("lblAttenzioneSalva", "Click", 0, 1,
+          [](Program& prog, const Event& e) { SavePromptAnswer(prog, e.index); });
+    h.add("lblAttenzioneSalva", "MouseDown", 0, 1, [](Program& prog, const Event& e) {
+        ui::SetOn(prog.main.lblAttenzioneSalva[e.index], prog.main.lblSfondoAttenzioneSalva[e.index],
+                  kAnswerPressed);
+    });
+    h.add("lblAttenzioneSalva", "MouseUp", 0, 1, [](Program& prog, const Event& e) {
+        ui::SetOff(prog.main.lblAttenzioneSalva[e.index], prog.main.lblSfondoAttenzioneSalva[e.index]);
+    });
+    // The name goes into the ranking and the files: only what they can hold is taken.
+    h.add("TxtNomeAlunno", "Change", [](Program& prog, const Event&) {
+        std::string& text = prog.main.TxtNomeAlunno.text;
+        if (std::string fit = FitName(text); fit != text) text = fit;
+    });
+    p.hooks.saveAfterTrial = SaveAfterTrial;
+    p.hooks.readDefaultProfile = [](Program& prog) { ReadDefaultProfile(prog); };
+    p.hooks.showSavePrompt = ShowSavePrompt;
+    p.fields.add("FileSalvato", p.state.FileSalvato);
+    p.fields.add("SaveFailed", p.state.SaveFailed);
     p.fields.add("PulsantePremuto", p.state.PulsantePremuto);
     p.fields.add("NomeFile", p.state.NomeFile);
 }

@@ -27,13 +27,14 @@ stage() {
 build() {
     cmake -S . -B "$tree" -DCMAKE_BUILD_TYPE=Debug -DVELONDO_SANITIZE=ON >/dev/null
     # Only what the stage runs: no program, no benchmarks.
-    cmake --build "$tree" -j"$jobs" --target velondo_unit_tests velondo_sound_sdl_tests \
-        velondo-scenario
+    cmake --build "$tree" -j"$jobs" --target velondo_unit_tests velondo_scenario_tests \
+        velondo_sound_sdl_tests velondo-scenario
 }
 
 # The unit tests run as one process each: a sanitized start-up per test would cost minutes.
 unit_tests() {
     "$tree/tests/velondo_unit_tests" --gtest_brief=1
+    "$tree/tests/velondo_scenario_tests" --gtest_brief=1
     "$tree/tests/velondo_sound_sdl_tests" --gtest_brief=1
 }
 run_label() { (cd "$tree" && ctest --output-on-failure -j"$jobs" -L "^$1\$"); }

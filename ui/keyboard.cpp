@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "core/text_number.h"
 #include "ui/name_rows.h"
 
 namespace velondo::ui {
@@ -15,18 +16,11 @@ constexpr std::array<bool, 12> kBlack = {false, true,  false, true,  false, fals
                                          true,  false, true,  false, true,  false};
 constexpr double kOctaveWidth = 3675, kWhiteStep = 525, kKeyboardLeft = 60;
 
-// Stacking inside the keyboard band: bodies (white under black), names, click surfaces.
-constexpr int kZWhiteBody = 0, kZBlackBody = 1, kZWhiteSurface = 3, kZBlackSurface = 4;
-
 }  // namespace
 
 int IndexKey(const Program& p) {
-    try {
-        const int k = std::stoi(p.state.Index);
-        return k >= 1 && k <= 49 ? k : 1;
-    } catch (...) {
-        return 1;
-    }
+    const int k = NumberOf(p.state.Index).value_or(1);
+    return k >= 1 && k <= 49 ? k : 1;
 }
 
 bool IsBlackKey(int key) { return kBlack[static_cast<size_t>((key - 1) % 12)]; }
@@ -59,6 +53,7 @@ void DesignKeys(Program& p) {
         Control& body = p.main.ShpTasto[k];
         body.filled = true;
         body.fillColor = PlainColor(k);
+        body.border = true;  // its own outline: white keys stay apart without the surfaces' border
         body.borderColor = colors::Black;
         body.borderWidth = 2;
         body.z = IsBlackKey(k) ? kZBlackBody : kZWhiteBody;
@@ -84,8 +79,9 @@ void InstallKeyboard(Program& p) {
     InstallNameButtons(p);
 }
 
-void KeyPressDisplay(Program& p, int k) {
+void KeyPressDisplay(Program& p, notation::KeyNumber key) {
     auto& m = p.main;
+    const int k = key.value;
     // Highlight kept after release: the previous key gets its own colour back first.
     if (m.isOn(Option::HighlightAfterRelease)) {
         const int previous = IndexKey(p);
@@ -102,8 +98,9 @@ void KeyPressDisplay(Program& p, int k) {
     }
 }
 
-void KeyReleaseDisplay(Program& p, int k) {
+void KeyReleaseDisplay(Program& p, notation::KeyNumber key) {
     auto& m = p.main;
+    const int k = key.value;
     if (m.isOn(Option::HighlightWhilePressed)) m.ShpTasto[k].fillColor = p.state.ColoreTasto;
     if (m.isOn(Option::KeyMovement)) m.lblTasto[k].on = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/program.h"
+#include "notation/notation.h"
 
 namespace velondo::ui {
 
@@ -21,8 +22,10 @@ constexpr Color InRange = colors::PaleYellow;   // 12648447
 constexpr Color Selected = colors::Yellow;    // 65535: the note enters the pool
 }  // namespace rangemark
 
-// Stacking of the name rows: over the key bodies, under the click surfaces.
-constexpr int kZNames = 2;
+// Stacking inside the keyboard band. Black keys lie above every part of the white keys
+// (body, click surface with its border and sunken frame); the names stand over the bodies.
+constexpr int kZWhiteBody = 0, kZWhiteSurface = 1, kZBlackBody = 2, kZNames = 3,
+              kZBlackSurface = 4;
 
 // Key geometry: pitch classes DO#, RE#, FA#, SOL#, LA# are black keys.
 bool IsBlackKey(int key);
@@ -47,7 +50,7 @@ void DesignKeys(Program& p);
 void InstallKeyboard(Program& p);
 
 // Display steps of a key press and release: highlight, simulated movement.
-void KeyPressDisplay(Program& p, int key);
-void KeyReleaseDisplay(Program& p, int key);
+void KeyPressDisplay(Program& p, notation::KeyNumber key);
+void KeyReleaseDisplay(Program& p, notation::KeyNumber key);
 
 }  // namespace velondo::ui

@@ -1,8 +1,10 @@
 #include "ui/layout.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
+#include "notation/notation.h"
 #include "ui/keyboard.h"
 
 namespace velondo::ui {
@@ -34,11 +36,13 @@ constexpr std::array<SummaryRow, 11> kSummary = {{
     {"Chiave:", 1560, 1365, 1290, 1290},
     {"", 1560, 1620, 0, 0},  // no caption: its value is not used
     {"Note differenti:", 1560, 1620, 1290, 900},
-    {"Naturali:", 4170, 600, 1170, 420},
-    {"Diesis:", 4170, 855, 1170, 420},
-    {"Bemolli:", 4170, 1110, 1170, 420},
-    {"Doppi Diesis:", 4170, 1365, 1170, 420},
-    {"Doppi Bemolli:", 4170, 1620, 1170, 420},
+    {"Naturali:", 4170, 600, 1260, 330},
+    {"Diesis:", 4170, 855, 1260, 330},
+    {"Bemolli:", 4170, 1110, 1260, 330},
+    // The longest caption, "Doppi Bemolli:", needs about 1160 of these 1260: the rest is the
+    // gap before its value (three digits at most).
+    {"Doppi Diesis:", 4170, 1365, 1260, 330},
+    {"Doppi Bemolli:", 4170, 1620, 1260, 330},
 }};
 
 constexpr std::array<const char*, 3> kCredits = {
@@ -156,10 +160,8 @@ void DesignStaff(Program& p) {
         Line(m.ShpBattute[b], 2265 + kSlotStep * (b - 1), kStaffTop, 0, kStaffHeight, 2,
              colors::Black);
 
-    const size_t clef = p.state.ChiaveScelta.size() == 1 && p.state.ChiaveScelta[0] >= '1' &&
-                                p.state.ChiaveScelta[0] <= '7'
-                            ? static_cast<size_t>(p.state.ChiaveScelta[0] - '0')
-                            : 0;
+    const auto chosen = notation::ClefFromText(p.state.ChiaveScelta);
+    const size_t clef = chosen ? static_cast<size_t>(chosen->value) : 0;
     for (int n = 1; n <= 4; ++n) {
         Line(m.ShpLineaNota[n], kStaffLeft, kStaffTop + kLineSpacing * (5 - n),
              kStaffRight - kStaffLeft, 0, 2, colors::Purple);
@@ -177,7 +179,9 @@ void DesignStaff(Program& p) {
     }
     Control& tono = m.lblTonoChiave;
     tono.move(295, 6870, 820, 300);
-    tono.caption = p.state.TonoChiave;
+    // The caption is the clef's sign (the field TonoChiave); the clef choice changes it.
+    const notation::ClefNumber shown{clef == 0 ? 1 : static_cast<int>(clef)};
+    tono.caption = std::string(notation::Clef(shown).sign);
     tono.foreColor = colors::Purple;
     tono.bold = true;
     tono.fontSize = 12;
@@ -247,7 +251,8 @@ void DesignExitPanel(MainWindow& m) {
         square.backColor = colors::White;
         Control& button = m.lblVuoiUscire[i];
         button.parent = &panel;
-        button.move(r.left, r.top + 90, r.width, r.height - 90);
+        button.move(r.left, r.top, r.width, r.height);
+        button.centredVertically = true;
         button.caption = answers[static_cast<size_t>(i)];
         button.bold = true;
         button.fontSize = 15.75;
@@ -313,7 +318,9 @@ void ScaleLayout(Program& p) {
     ScaleFactors& s = p.scale;
     s.fy = screen.height / kDesignHeight;
     s.fx = screen.width / kDesignWidth;
-    s.ff = screen.width / 15600;  // fonts grow a little less than widths
+    // Fonts grow a little less than widths, and never more than heights: on a screen wider
+    // than 4:3 the boxes grow only by fy, and a font grown by the width would be cut.
+    s.ff = std::min(screen.width / 15600, screen.height / 11700);
     s.scaled = true;
 
     Control& w = p.main.frmVelondo7Principale2;

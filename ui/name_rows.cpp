@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "core/text_number.h"
 #include "notation/notation.h"
 #include "sound/sound.h"
 #include "ui/keyboard.h"
@@ -46,13 +47,7 @@ void ClickSoundUnlessSilent(Program& p) {
     if (!p.state.SilentClicks) ClickSound(p);
 }
 
-int TotalShown(const Program& p) {
-    try {
-        return std::stoi(p.state.TotAlterazioni);
-    } catch (...) {
-        return 0;
-    }
-}
+int TotalShown(const Program& p) { return NumberOf(p.state.TotAlterazioni).value_or(0); }
 
 void ShowName(Program& p, int row, int k, bool show) {
     RowLabels(p, row)[k].visible = show && HasName(p, row, k);
@@ -69,6 +64,9 @@ ControlArray& RowSpellings(Program& p, int row) {
 int RowCode(int row) { return RowFacts(row).rowCode; }
 bool HasName(Program& p, int row, int key) { return !RowSpellings(p, row)[key].caption.empty(); }
 
+constexpr double kNameFont = 9.75, kLongNameFont = 9;  // points
+constexpr double kAscent = 0.905;  // of Arial, as a part of the font size
+
 void DesignNameRows(Program& p) {
     for (int r = 1; r <= kNameRows; ++r) {
         const RowDesign& d = kRows[static_cast<size_t>(r - 1)];
@@ -83,7 +81,10 @@ void DesignNameRows(Program& p) {
             c.align = Align::Center;
             c.fontName = "Arial";
             c.bold = true;
-            c.fontSize = c.caption == "Solbb" ? 9 : 9.75;
+            c.fontSize = c.caption == "Solbb" ? kLongNameFont : kNameFont;
+            // The smaller five-letter name moves down by the difference in ascent, so
+            // that it stands on the baseline of its row.
+            if (c.caption == "Solbb") c.top += (kNameFont - kLongNameFont) * 20 * kAscent;
             c.foreColor = RowFacts(r).colour;
             c.z = kZNames;
             c.visible = r == 1 && HasName(p, r, k);

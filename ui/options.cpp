@@ -9,8 +9,8 @@ namespace velondo::options {
 
 namespace {
 
-// How the sign stands on its button: the name buttons centre an Arial sign over the whole
-// square; the other buttons set theirs a little below the top (see CaptionOffset).
+// The font of the sign: the name buttons write theirs in Arial. Every sign is centred on
+// its square, across and up and down.
 enum class Sign { NameButton, Centred };
 
 struct ButtonDesign {
@@ -92,24 +92,14 @@ constexpr bool InEnumOrder() {
 }
 static_assert(InEnumOrder());
 
-// Caption of a button, set a little below the top so that one line of text sits in the middle.
-double CaptionOffset(double fontSize) {
-    const double lineTwips = fontSize * 20 * 1.15;
-    return (kButtonHeight - lineTwips) / 2;
-}
-
 void DesignButton(MainWindow& m, const ButtonDesign& d) {
     OptionControls c = m.option(d.option);
     const double width = d.wide ? kWide : kSmall;
     c.square.move(d.left, d.top, width, kButtonHeight);
     c.square.opaque = true;
-    if (d.sign == Sign::NameButton) {
-        c.sign.move(d.left, d.top, width, kButtonHeight);
-        c.sign.fontName = "Arial";
-    } else {
-        const double offset = CaptionOffset(d.fontSize);
-        c.sign.move(d.left, d.top + offset, width, kButtonHeight - offset);
-    }
+    c.sign.move(d.left, d.top, width, kButtonHeight);
+    c.sign.centredVertically = true;
+    if (d.sign == Sign::NameButton) c.sign.fontName = "Arial";
     c.sign.opaque = false;
     c.sign.caption = d.caption;
     c.sign.foreColor = d.captionColor;
@@ -178,6 +168,7 @@ void DesignOptionButtons(Program& p) {
     print.caption = "\u2399";
     print.fontSize = 14;
     print.align = Align::Center;
+    print.centredVertically = true;
     print.toolTip = "Stampa Classifica, Record e Dati Istogrammi";
 }
 

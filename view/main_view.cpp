@@ -153,6 +153,17 @@ const QPixmap& ModelView::pixmap(const std::string& path) {
     return *it;
 }
 
+const QPixmap& ModelView::scaledPixmap(const std::string& path, QSize size) {
+    const QString key = ToQt(path) + QStringLiteral("@%1x%2").arg(size.width()).arg(size.height());
+    auto it = scaledPixmaps_.find(key);
+    if (it == scaledPixmaps_.end())
+        // Area-averaged scaling: a picture shrunk to a few pixels (the summary's small
+        // clef) stays smooth instead of dropping rows and columns.
+        it = scaledPixmaps_.insert(
+            key, pixmap(path).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return *it;
+}
+
 void ModelView::paintControl(QPainter& g, const Item& item) {
     const Control& c = *item.control;
     const QRectF r = item.rect;
@@ -188,11 +199,19 @@ void ModelView::paintControl(QPainter& g, const Item& item) {
             if (c.picture.empty()) break;
             const QPixmap& pm = pixmap(c.picture);
             if (pm.isNull()) break;
-            g.setRenderHint(QPainter::SmoothPixmapTransform);
-            if (c.stretch)
-                g.drawPixmap(r, pm, pm.rect());
-            else
+            if (!c.stretch) {
                 g.drawPixmap(r.topLeft(), pm);
+                break;
+            }
+            // The picture fills the box's height and keeps its own proportions, centred:
+            // on a screen wider than the design the box widens more than it grows in
+            // height, and a stretched note head would become a wide ellipse. The staff
+            // lines inside a note picture still meet the window's, which grow by height.
+            const double width = r.height() * pm.width() / pm.height();
+            const QRectF target(r.center().x() - width / 2, r.top(), width, r.height());
+            const QSize size(std::max(1, static_cast<int>(std::lround(target.width()))),
+                             std::max(1, static_cast<int>(std::lround(target.height()))));
+            g.drawPixmap(target.topLeft(), scaledPixmap(c.picture, size));
             break;
         }
         case ControlKind::Label: {
@@ -219,7 +238,8 @@ void ModelView::paintControl(QPainter& g, const Item& item) {
                 g.setFont(FontOf(c));
                 g.setPen(c.enabled ? ToQt(c.foreColor) : QColor(128, 128, 128));
                 g.setClipRect(item.clip.intersected(r));
-                g.drawText(text, AlignOf(c) | Qt::AlignTop | (c.wordWrap ? Qt::TextWordWrap : 0),
+                const int vertical = c.centredVertically ? Qt::AlignVCenter : Qt::AlignTop;
+                g.drawText(text, AlignOf(c) | vertical | (c.wordWrap ? Qt::TextWordWrap : 0),
                            ToQt(c.caption));
             }
             break;
@@ -316,9 +336,23 @@ bool ModelView::showsTextWidget(const Control& c) const {
 }
 
 void ModelView::syncTextBoxes(const std::vector<Item>& items) {
+    // A real widget is always above the painting: a text box whose place a frame drawn
+    // later covers (the exit question over the name panel) is hidden instead.
+    auto covered = [&](size_t at) {
+        const QRectF r = items[at].rect.intersected(items[at].clip);
+        for (size_t j = at + 1; j < items.size(); ++j) {
+            const Control* f = items[j].control;
+            if (f->kind != ControlKind::Frame) continue;
+            bool ancestor = false;
+            for (const Control* a = items[at].control->parent; a; a = a->parent)
+                ancestor = ancestor || a == f;
+            if (!ancestor && items[j].rect.intersected(items[j].clip).intersects(r)) return true;
+        }
+        return false;
+    };
     std::map<Control*, const Item*> shown;
-    for (const Item& item : items)
-        if (showsTextWidget(*item.control)) shown[item.control] = &item;
+    for (size_t i = 0; i < items.size(); ++i)
+        if (showsTextWidget(*items[i].control) && !covered(i)) shown[items[i].control] = &items[i];
     for (Control* c : registry_.all()) {
         if (!showsTextWidget(*c)) continue;
         QWidget*& w = textWidgets_[c];

@@ -44,6 +44,8 @@ private:
     std::vector<Item> drawList() const;
     void paintControl(QPainter& g, const Item& item);
     const QPixmap& pixmap(const std::string& path);
+    // The picture smoothly scaled to a size in pixels (kept until the size changes).
+    const QPixmap& scaledPixmap(const std::string& path, QSize size);
     void forward(Control& c, const char* event, QMouseEvent* e);
     void syncTextBoxes(const std::vector<Item>& items);
     bool showsTextWidget(const Control& c) const;
@@ -53,6 +55,7 @@ private:
     Control& window_;
     EventGate& gate_;
     QHash<QString, QPixmap> pixmaps_;
+    QHash<QString, QPixmap> scaledPixmaps_;
     Control* pressed_ = nullptr;
     std::map<Control*, QWidget*> textWidgets_;
     bool sized_ = false;

@@ -83,9 +83,17 @@ std::optional<std::string> QtDialogs::openFile(const FileDialogRequest& r) {
 }
 
 std::optional<std::string> QtDialogs::saveFile(const FileDialogRequest& r) {
-    // Qt's save dialog asks before replacing an existing file.
-    return Answer(QFileDialog::getSaveFileName(parent_, QString::fromStdString(r.title),
-                                               Proposed(r), QtFilter(r.filter)));
+    QFileDialog dialog(parent_, QString::fromStdString(r.title), QString::fromStdString(r.initialDir),
+                       QtFilter(r.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The filter's extension is added to a name typed without it before the dialog asks
+    // whether to replace an existing file, so the question is about the file really written.
+    const QString pattern = QString::fromStdString(r.filter).section('|', 1, 1);
+    if (pattern.startsWith("*.")) dialog.setDefaultSuffix(pattern.mid(2));
+    dialog.selectFile(Proposed(r));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return Answer(dialog.selectedFiles().first());
 }
 
 void QtPrinter::printWindow() {

@@ -1,5 +1,8 @@
 #include "core/testing/test_adapters.h"
 
+#include <cerrno>
+#include <filesystem>
+
 #include <algorithm>
 #include <chrono>
 
@@ -90,6 +93,18 @@ std::optional<std::string> ScriptedDialogs::answer(const FileDialogRequest& r) {
     auto a = answers_.front();
     answers_.pop_front();
     return a;
+}
+
+std::optional<WriteFault> FaultyFiles::plannedFault(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    for (const std::string& ro : readOnly_)
+        if (std::filesystem::path(ro).lexically_normal() == std::filesystem::path(folder).lexically_normal())
+            return WriteFault{WriteStep::Open, 0, FileErrorReason(EACCES)};
+    if (!fault_ || times_ == 0) return std::nullopt;
+    if (times_ > 0) --times_;
+    WriteFault f = *fault_;
+    if (times_ == 0) fault_.reset();
+    return f;
 }
 
 TestRig::TestRig() { reset(); }

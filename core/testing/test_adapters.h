@@ -112,6 +112,33 @@ public:
     std::vector<std::string> errors;
 };
 
+// The real files with failures on demand: the next writes fail at a planned step, and
+// folders can be marked read-only. Everything else is the program's own adapter.
+class FaultyFiles : public SystemFiles {
+public:
+    // The next `times` writes (any file) fail as planned; times < 0: every write.
+    void planFault(WriteFault fault, int times = 1) {
+        fault_ = std::move(fault);
+        times_ = times;
+    }
+    void clearFaults() {
+        fault_.reset();
+        times_ = 0;
+        readOnly_.clear();
+    }
+    // Writes of files directly inside folder fail as in a read-only folder.
+    void markReadOnly(const std::string& folder) { readOnly_.push_back(folder); }
+    int faultsLeft() const { return times_; }
+
+protected:
+    std::optional<WriteFault> plannedFault(const std::string& path) override;
+
+private:
+    std::optional<WriteFault> fault_;
+    int times_ = 0;
+    std::vector<std::string> readOnly_;
+};
+
 // A program wired to the test adapters.
 struct TestRig {
     TestRig();
@@ -122,7 +149,7 @@ struct TestRig {
     CountingPrinter printer;
     FixedScreen screen;
     FixedLocale locale;
-    SystemFiles files;
+    FaultyFiles files;
     RecordingLog log;
     std::unique_ptr<Program> program;
 

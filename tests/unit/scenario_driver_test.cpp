@@ -57,12 +57,5 @@ TEST_F(ScenarioDriverTest, AShotsFolderThatCannotBeMadeIsAFailedLine) {
     EXPECT_NE(out.find("script.vsc:1: cannot create the shots folder"), std::string::npos) << out;
 }
 
-TEST_F(ScenarioDriverTest, ALineThatCannotRunIsAnErrorOfTheScript) {
-    const Tally t = Run("wait soon\nexpect TmrVia.Interval = 2000\n");
-    EXPECT_TRUE(t.unknown);
-    EXPECT_EQ(t.passed, 1);
-    EXPECT_NE(out.find("script.vsc:1: cannot run the line"), std::string::npos) << out;
-}
-
 }  // namespace
 }  // namespace velondo::scenario

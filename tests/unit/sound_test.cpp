@@ -94,7 +94,7 @@ TEST_F(SoundTest, PlayRewindsOpensAndPlaysStopOnlyStops) {
     RecordingSound recorder;
     p.ports.sound = &recorder;
     PlaySound(p, players::Tic);
-    StopSound(p, Piano(5));
+    StopSound(p, Piano(notation::SampleNumber{5}));
     EXPECT_EQ(recorder.log, (Log{"Prev mmcTic", "Open mmcTic", "Play mmcTic", "Stop mmcPiano(5)"}));
 }
 
@@ -160,7 +160,7 @@ class NamedNote : public SoundTest, public ::testing::WithParamInterface<NamedCa
 TEST_P(NamedNote, PlaysTheSampleOfTheNaturalLabel) {
     p.state.SuonaNota = GetParam().label;
     PlayNamedNote(p);
-    EXPECT_EQ(rig.sound.takeLog(), (Log{"Play " + Piano(GetParam().player).displayName()}));
+    EXPECT_EQ(rig.sound.takeLog(), (Log{"Play " + Piano(notation::SampleNumber{GetParam().player}).displayName()}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, NamedNote,

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "app/shell.h"
+#include "core/phase.h"
 #include "drill/drill.h"
 #include "sound/sound.h"
 #include "ui/options.h"
@@ -38,6 +39,7 @@ void ExitButtonClick(Program& p) {
 }
 
 void ExitAnswerClick(Program& p, int index) {
+    if (!MayStart(p, Flow::Exit)) return;
     MainWindow& m = p.main;
     // Results only in memory: unsaved with "ScN" on, or left there by a save that failed.
     const bool unsavedNamedProfile =

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/phase.h"
 #include "core/text_number.h"
 #include "drill/results.h"
 #include "exercise/pool.h"
@@ -31,12 +32,6 @@ int EntryKey(const Program& p, int i) {
 int ChosenCount(const Program& p) {
     return p.state.SelectedCountButton >= 0 ? exercise::SelectedNoteCount(p)
                                             : p.state.CopiaNumeroScelto2;
-}
-
-// A trial is being composed, counted down or run: the name box is not live then.
-bool TrialUnderway(const Program& p) {
-    return p.state.TrialRunning() || p.main.TmrStoScrivendo.enabled() ||
-           p.main.TmrCountDown.enabled();
 }
 
 void PlaceEntry(Program& p, int slot) {
@@ -73,7 +68,7 @@ void NameBoxKey(Program& p, int keyCode) {
         if (keyCode != kShift) Noise(p, sound::players::Tic);
         return;
     }
-    if (TrialUnderway(p)) return;
+    if (!MayStart(p, Flow::StartTrial)) return;
     MainWindow& m = p.main;
     ExerciseState& s = p.state;
     int n = ChosenCount(p);
@@ -94,6 +89,12 @@ void NameBoxKey(Program& p, int keyCode) {
     for (int i = 1; i <= kSlots; ++i) m.lblNomeNota[i].caption.clear();
     Noise(p, sound::Piano(kEnterSample));
     m.TmrStoScrivendo.setEnabled(true);
+}
+
+void DrawFirstLine(Program& p) {
+    const bool composing = MayStart(p, Flow::LoadLine);
+    p.main.TmrStoScrivendo.setEnabled(false);  // a one-shot, whatever the phase
+    if (composing) LoadLine(p);
 }
 
 void LoadLine(Program& p) {
@@ -250,7 +251,9 @@ void StopDrill(Program& p) {
 
 bool AwaitsNextTrial(const Program& p) {
     const MainWindow& m = p.main;
-    return m.fraLogo.visible && m.lblQuando.visible && !TrialUnderway(p);
+    const Phase phase = CurrentPhase(p);
+    return m.fraLogo.visible && m.lblQuando.visible &&
+           (phase == Phase::Idle || phase == Phase::Finished);
 }
 
 void Comment(Program& p) {

@@ -36,6 +36,8 @@ constexpr int RefillSlot(int p) { return (p + 6) % kSlots + 1; }
 void NameBoxKey(Program& p, int keyCode);
 // Why a trial of n notes cannot start on the current pool; empty when it can.
 std::string PoolProblem(const Program& p, int n);
+// The composing tick (or its hidden button): the first line of notes, only while composing.
+void DrawFirstLine(Program& p);
 // Fills the staff slots Avanza+1 … 13, then starts the countdown.
 void LoadLine(Program& p);
 void CountDownTick(Program& p);

@@ -26,11 +26,8 @@ void Install(Program& p) {
     HandlerTable& h = p.handlers;
     h.add("TxtNomeAlunno", "KeyDown",
           [](Program& prog, const Event& e) { NameBoxKey(prog, e.keyCode); });
-    h.add("TmrStoScrivendo", "Timer", [](Program& prog, const Event&) {
-        prog.main.TmrStoScrivendo.setEnabled(false);
-        LoadLine(prog);
-    });
-    h.add("cmdCaricaNota", "Click", [](Program& prog, const Event&) { LoadLine(prog); });
+    h.add("TmrStoScrivendo", "Timer", [](Program& prog, const Event&) { DrawFirstLine(prog); });
+    h.add("cmdCaricaNota", "Click", [](Program& prog, const Event&) { DrawFirstLine(prog); });
     h.add("TmrCountDown", "Timer", [](Program& prog, const Event&) { CountDownTick(prog); });
     h.add("TmrTempo", "Timer", [](Program& prog, const Event&) { ClockTick(prog); });
     h.add("TmrCommentoDopo", "Timer", [](Program& prog, const Event&) { Comment(prog); });

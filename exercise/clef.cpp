@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/phase.h"
 #include "exercise/panel_look.h"
 #include "exercise/range.h"
 #include "exercise/settings.h"
@@ -108,13 +109,17 @@ void DesignClefPanel(Program& p) {
 
 void InstallClef(Program& p) {
     auto& h = p.handlers;
-    h.add("lblClickChiave", "Click",
-          [](Program& prog, const Event& e) { ChooseClef(prog, e.index); });
+    // The practise option replays the clef itself, with the panel hidden.
+    h.add("lblClickChiave", "Click", [](Program& prog, const Event& e) {
+        if (MayStart(prog, Flow::ChooseClef)) ChooseClef(prog, e.index);
+    });
     h.add("lblClickChiave", "MouseDown",
           [](Program& prog, const Event& e) { PressLook(prog, e.index, true); });
     h.add("lblClickChiave", "MouseUp",
           [](Program& prog, const Event& e) { PressLook(prog, e.index, false); });
-    h.add("Command4", "Click", [](Program& prog, const Event&) { RepeatClef(prog); });
+    h.add("Command4", "Click", [](Program& prog, const Event&) {
+        if (MayStart(prog, Flow::ChooseClef)) RepeatClef(prog);
+    });
     // The range ends keep their staff positions; their labels follow the new clef.
     h.add("TmrVisualizzaNota", "Timer", [](Program& prog, const Event&) {
         prog.main.TmrVisualizzaNota.setEnabled(false);

@@ -59,7 +59,19 @@ std::string Join(const std::vector<std::string>& v, const std::string& sep) {
     return out;
 }
 
-std::string Quote(const std::string& s) { return "\"" + s + "\""; }
+// A text as the scripts write it: quotes, backslashes and line breaks escaped.
+std::string Quote(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '\n') {
+            out += "\\n";
+            continue;
+        }
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
 
 // A word of a line that must be a number; the line fails as a whole when it is not.
 struct NotANumber {
@@ -287,11 +299,17 @@ void Runner::execute(const Line& line) {
         rig_.sound.takeLog();
     } else if (cmd == "dump") {
         cmdDump();
+    } else if (cmd == "monkey") {
+        cmdMonkey(line);
     } else if (cmd == "shot") {
         if (!need(2)) return;
-        fs::create_directories(options_.shotsDir);
+        std::error_code ec;
+        fs::create_directories(options_.shotsDir, ec);
+        if (ec || !fs::is_directory(options_.shotsDir))
+            return fail(line, "cannot create the shots folder " + Quote(options_.shotsDir) + ": " +
+                                  (ec ? ec.message() : "it is not a folder"));
         std::string file = (fs::path(options_.shotsDir) / (w[1] + ".png")).string();
-        if (!viewHost().shot(file)) fail(line, "shot " + w[1] + " failed");
+        if (!viewHost().shot(file)) fail(line, "cannot write the shot " + Quote(file));
     } else if (cmd == "click" || cmd == "press" || cmd == "release" || cmd == "move") {
         if (!need(3)) return;
         auto action = cmd == "click"     ? view::MouseAction::Click
@@ -335,6 +353,14 @@ void Runner::cmdStart(const Line& line) {
 }
 
 void Runner::cmdWait(std::int64_t ms) { rig_.time.advance(ms, *program_); }
+
+void Runner::restartProgram() {
+    view_.reset();
+    rig_.reset();
+    program_ = rig_.program.get();
+    program_->dataRootCandidates = {dataRoot_};
+    InstallAll(*program_);
+}
 
 void Runner::cmdCall(const Line& line, const Target& t) {
     Event e;

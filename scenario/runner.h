@@ -26,6 +26,8 @@ struct Tally {
 
 // Runs one script in a fresh program on a fresh copy of the data folder.
 class Runner {
+    friend class Monkey;
+
 public:
     Runner(const Options& options, std::string scriptPath);
     ~Runner();
@@ -49,6 +51,9 @@ private:
     void cmdDump();
     void cmdMidi(const Line& line);
     void cmdKeys(const Line& line);
+    void cmdMonkey(const Line& line);
+    // A fresh program on the same data copy, as after the window closed.
+    void restartProgram();
     view::ViewHost& viewHost();
     void makeReadOnly(const std::string& folder);
     void releaseReadOnly();

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/phase.h"
 #include "drill/drill.h"
 #include "drill/results.h"
 #include "exercise/accidentals.h"
@@ -68,6 +69,7 @@ void ClosePanel(Program& p, Option button, Panel panel) {
 }  // namespace
 
 void RangeOk(Program& p) {
+    if (!MayStart(p, Flow::ConfirmRange)) return;
     auto& s = p.state;
     p.main.lblVoceOpzioni[0].caption = s.PiuAcuta;
     p.main.lblVoceOpzioni[1].caption = s.PiuGrave;
@@ -81,6 +83,7 @@ void RangeOk(Program& p) {
 }
 
 void AccidentalsOk(Program& p, bool replayed) {
+    if (!MayStart(p, Flow::ConfirmAccidentals)) return;
     exercise::ConfirmAccidentals(p, replayed);
     if (!replayed)
         p.main.lblSpiegazione[exercise::kPanelFiveExplanation].caption =
@@ -92,6 +95,7 @@ void AccidentalsOk(Program& p, bool replayed) {
 }
 
 void PractiseCurrentProfile(Program& p) {
+    if (!MayStart(p, Flow::Practise)) return;
     auto& m = p.main;
     p.state.PulsantePremuto = 1;
     drill::ResetExercise(p);
@@ -134,6 +138,7 @@ void PractiseAndStart(Program& p) {
 }
 
 void CreateProfile(Program& p) {
+    if (!MayStart(p, Flow::CreateProfile)) return;
     p.state.PulsantePremuto = 2;
     if (UnsavedResults(p))
         ShowSavePrompt(p, texts::CreateMessage);
@@ -142,6 +147,7 @@ void CreateProfile(Program& p) {
 }
 
 void LoadProfileOption(Program& p) {
+    if (!MayStart(p, Flow::LoadProfile)) return;
     p.state.PulsantePremuto = 3;
     if (UnsavedResults(p))
         ShowSavePrompt(p, texts::LoadMessage);
@@ -212,6 +218,7 @@ void ShowSavePrompt(Program& p, const std::string& message) {
 }
 
 void SavePromptAnswer(Program& p, int index) {
+    if (!MayStart(p, Flow::SaveAs)) return;
     auto& s = p.state;
     if (index == 0) {
         Noise(p, sound::players::Click);

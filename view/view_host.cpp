@@ -72,12 +72,16 @@ void ViewHost::mouse(MouseAction action, int x, int y) {
 
 void ViewHost::type(const std::string& utf8) {
     sync();
-    for (QChar ch : QString::fromUtf8(utf8)) {
+    // One key per character, a character outside the basic plane (two UTF-16 units) whole.
+    for (char32_t cp : QString::fromUtf8(utf8).toUcs4()) {
         QWidget* w = impl_->focusTarget();
         if (!w) break;
-        const bool enter = ch == '\n';
-        const int key = enter ? int(Qt::Key_Return) : int(ch.toUpper().unicode());
-        const QString text = enter ? QString("\r") : QString(ch);
+        const bool enter = cp == U'\n';
+        const QString ch = QString::fromUcs4(&cp, 1);
+        const int key = enter ? int(Qt::Key_Return)
+                        : cp > 0xFFFF ? int(Qt::Key_unknown)
+                                      : int(ch.toUpper().at(0).unicode());
+        const QString text = enter ? QString("\r") : ch;
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QApplication::sendEvent(w, &press);
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);

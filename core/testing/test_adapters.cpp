@@ -166,8 +166,8 @@ Ports TestRig::ports() {
 }
 
 void TestRig::reset() {
+    program.reset();  // its timers leave the schedule with it
     time.forgetTimers();
-    program.reset();
     program = std::make_unique<Program>(ports());
 }
 

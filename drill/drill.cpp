@@ -246,6 +246,8 @@ void StopDrill(Program& p) {
     for (Timer* t : {&m.TmrStoScrivendo, &m.TmrCountDown, &m.TmrTempo, &m.TmrCommentoDopo,
                      &m.TmrLampeggiaRecord})
         t->setEnabled(false);
+    // The trial is over: no note stays highlighted under the farewell.
+    for (int i = 1; i <= 13; ++i) m.ShpEvidenzia[i].visible = false;
     p.state.ProvaInCorso = "No";
 }
 

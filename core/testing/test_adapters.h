@@ -30,8 +30,6 @@ public:
     void advance(std::int64_t ms, Program& program);
     // The earliest due enabled timer, if any.
     std::optional<std::int64_t> nextDue() const;
-    // Drops every scheduled timer (their program is gone).
-    void forgetTimers() { due_.clear(); }
 
 private:
     std::int64_t baseSeconds_ = 0;  // wall clock at elapsed 0, seconds since the epoch (UTC)

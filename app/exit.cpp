@@ -13,7 +13,7 @@ namespace velondo::app {
 namespace {
 
 constexpr std::array<std::string_view, 8> kFarewells = {
-    "Alla prossima!", "A presto!",    "Ciao!",           "Arrivederci!",
+    "Alla prossima!", "A presto!",     "Ciao!",           "Arrivederci!",
     "...studia!",     "Torna presto!", "Ci rivediamo...", "Ti aspetto!",
 };
 constexpr notation::SampleNumber kFarewellSample{34};  // "34la.wav"
@@ -97,7 +97,8 @@ void InstallExit(Program& p) {
     options::Own(p, Option::Exit, ExitButtonClick);
     p.handlers.add("lblVuoiUscire", "MouseDown", [](Program& prog, const Event& e) {
         if (e.index < 0 || e.index > 1) return;
-        ui::SetOn(prog.main.lblVuoiUscire[e.index], prog.main.lblSfondoVuoiUscire[e.index], colors::Pink);
+        ui::SetOn(prog.main.lblVuoiUscire[e.index], prog.main.lblSfondoVuoiUscire[e.index],
+                  colors::Pink);
     });
     p.handlers.add("lblVuoiUscire", "MouseUp", [](Program& prog, const Event& e) {
         if (e.index < 0 || e.index > 1) return;

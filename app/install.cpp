@@ -31,7 +31,8 @@ void Install(Program& p) {
     p.fields.add("ExitPending", p.state.ExitPending);
 
     DesignSplash(p.splash);
-    p.handlers.add("frmSplashVelondo7", "Load", [](Program& prog, const Event&) { SplashLoad(prog); });
+    p.handlers.add("frmSplashVelondo7", "Load",
+                   [](Program& prog, const Event&) { SplashLoad(prog); });
     p.handlers.add("TmrVia", "Timer", [](Program& prog, const Event&) { SplashTimer(prog); });
     p.handlers.add("frmVelondo7Principale2", "Load",
                    [](Program& prog, const Event&) { MainLoad(prog); });

@@ -88,14 +88,18 @@ void MainLoad(Program& p) {
     const std::string grafica = p.path("Velondo7/Grafica/");
     m.ImgChiave.picture = grafica + "Ch01.gif";
     m.ImgChiavePiccola.picture = grafica + "Ch01.gif";
-    for (int k = 1; k <= 7; ++k) m.ImgSceltaChiave[k].picture = grafica + "Ch0" + std::to_string(k) + ".gif";
+    for (int k = 1; k <= 7; ++k)
+        m.ImgSceltaChiave[k].picture = grafica + "Ch0" + std::to_string(k) + ".gif";
     // Each clef's reference note on its own line.
-    constexpr std::array<const char*, 7> kReferenceNotes = {"14", "12", "14", "16", "18", "16", "18"};
+    constexpr std::array<const char*, 7> kReferenceNotes = {"14", "12", "14", "16",
+                                                            "18", "16", "18"};
     for (int k = 8; k <= 14; ++k)
-        m.ImgSceltaChiave[k].picture = grafica + kReferenceNotes[static_cast<size_t>(k - 8)] + ".gif";
+        m.ImgSceltaChiave[k].picture =
+            grafica + kReferenceNotes[static_cast<size_t>(k - 8)] + ".gif";
     constexpr std::array<const char*, 5> kAccidentals = {"16", "16di", "16be", "16dd", "16db"};
     for (int i = 1; i <= 5; ++i)
-        m.ImgSceltaAlterazioni[i].picture = grafica + kAccidentals[static_cast<size_t>(i - 1)] + ".gif";
+        m.ImgSceltaAlterazioni[i].picture =
+            grafica + kAccidentals[static_cast<size_t>(i - 1)] + ".gif";
     m.ImgVarie[6].picture = grafica + "Logo.jpg";
     m.ImgTavola.picture = grafica + "Tavola.gif";
 

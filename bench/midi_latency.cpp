@@ -68,9 +68,10 @@ void Report(const char* what, std::vector<double> ms, int missed) {
     }
     std::sort(ms.begin(), ms.end());
     auto percentile = [&](double q) { return ms[static_cast<size_t>(q * (ms.size() - 1))]; };
-    std::printf("%s over %zu presses (%d missed): min %.2f ms, median %.2f ms, p95 %.2f ms, "
-                "max %.2f ms\n",
-                what, ms.size(), missed, ms.front(), percentile(0.5), percentile(0.95), ms.back());
+    std::printf(
+        "%s over %zu presses (%d missed): min %.2f ms, median %.2f ms, p95 %.2f ms, "
+        "max %.2f ms\n",
+        what, ms.size(), missed, ms.front(), percentile(0.5), percentile(0.95), ms.back());
 }
 
 }  // namespace
@@ -93,8 +94,9 @@ int main() {
 
     midi::testing::WindowThread window;
     SystemClock clock;
-    midi::RtMidiInput input(clock, [&](std::function<void()> fn) { window.post(std::move(fn)); },
-                            std::chrono::milliseconds(50));
+    midi::RtMidiInput input(
+        clock, [&](std::function<void()> fn) { window.post(std::move(fn)); },
+        std::chrono::milliseconds(50));
     testing::TestRig rig;
     Ports ports = rig.ports();
     ports.sound = &sdl;

@@ -118,8 +118,9 @@ int main() {
     }
     std::sort(ms.begin(), ms.end());
     auto percentile = [&](double q) { return ms[static_cast<size_t>(q * (ms.size() - 1))]; };
-    std::printf("sound_latency over %zu presses (%d missed): min %.2f ms, median %.2f ms, "
-                "p95 %.2f ms, max %.2f ms\n",
-                ms.size(), missed, ms.front(), percentile(0.5), percentile(0.95), ms.back());
+    std::printf(
+        "sound_latency over %zu presses (%d missed): min %.2f ms, median %.2f ms, "
+        "p95 %.2f ms, max %.2f ms\n",
+        ms.size(), missed, ms.front(), percentile(0.5), percentile(0.95), ms.back());
     return 0;
 }

@@ -35,9 +35,8 @@ Timing StartOnce() {
     view::QtDialogs dialogs;
     view::QtPrinter printer;
     sound::SdlSound sound;
-    Program program(
-        Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale, &files,
-              nullptr, nullptr});
+    Program program(Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale,
+                          &files, nullptr, nullptr});
     timers.attach(program);
     InstallAll(program);
     program.dataRootCandidates = {VELONDO_SOURCE_DATA_DIR};
@@ -74,8 +73,10 @@ int main(int argc, char** argv) {
     std::sort(ms.begin(), ms.end());
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("startup: Form_Load to first painted frame over %d runs: min %.1f ms, median %.1f ms, max %.1f ms\n",
-                kRuns, ms.front(), median(ms), ms.back());
+    std::printf(
+        "startup: Form_Load to first painted frame over %d runs: min %.1f ms, median %.1f ms, max "
+        "%.1f ms\n",
+        kRuns, ms.front(), median(ms), ms.back());
     std::printf("startup: median Form_Load %.1f ms, median first paint %.1f ms\n", median(load),
                 median(paint));
     std::printf("startup: peak RSS %.1f MB\n", usage.ru_maxrss / 1024.0);

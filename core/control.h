@@ -13,11 +13,11 @@ class TimerPort;
 
 enum class ControlKind {
     Window,
-    Frame,    // a container: its children are placed relative to it
-    Label,    // caption, optional opaque background, optional border
-    Shape,    // filled rectangle with border (ShpXxx)
-    Line,     // from (Left, Top) to (Left + Width, Top + Height)
-    Image,    // picture loaded from Picture (a path)
+    Frame,  // a container: its children are placed relative to it
+    Label,  // caption, optional opaque background, optional border
+    Shape,  // filled rectangle with border (ShpXxx)
+    Line,   // from (Left, Top) to (Left + Width, Top + Height)
+    Image,  // picture loaded from Picture (a path)
     TextBox,
     ListBox,
 };
@@ -28,17 +28,17 @@ enum class Align { Left, Center, Right };
 // options-box button at a glance.
 enum class Icon {
     None,
-    StaffLine,        // a staff with one coloured line
-    KeyboardLine,     // keys with a marker over one of them
-    BarLines,         // a staff cut by bar lines
-    NameBoxes,        // name boxes under notes, joined by a line
-    KeyMovement,      // a key pushed down
-    OnlyWhilePressed, // a green key under a finger
-    AlsoOnRelease,    // a green key left lit after the finger
-    Shading,          // keys, the outer ones greyed
-    ProgramNoises,    // a loudspeaker
-    KeyboardSounds,   // a key with sound waves
-    ErrorVoice,       // a speaking head with a red cross
+    StaffLine,         // a staff with one coloured line
+    KeyboardLine,      // keys with a marker over one of them
+    BarLines,          // a staff cut by bar lines
+    NameBoxes,         // name boxes under notes, joined by a line
+    KeyMovement,       // a key pushed down
+    OnlyWhilePressed,  // a green key under a finger
+    AlsoOnRelease,     // a green key left lit after the finger
+    Shading,           // keys, the outer ones greyed
+    ProgramNoises,     // a loudspeaker
+    KeyboardSounds,    // a key with sound waves
+    ErrorVoice,        // a speaking head with a red cross
     Printer,
 };
 

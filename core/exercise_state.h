@@ -26,8 +26,8 @@ struct ExerciseState {
     std::array<std::string, 51> PosizioneNota{};
 
     // --- sound ---
-    int NotaPremuta = 0;     // piano player of the last key pressed
-    std::string SuonaNota;   // label of the range note to sound
+    int NotaPremuta = 0;    // piano player of the last key pressed
+    std::string SuonaNota;  // label of the range note to sound
 
     // --- keyboard and toggle buttons ---
     std::string TotAlterazioni = "1";
@@ -56,15 +56,16 @@ struct ExerciseState {
     std::string UltimaChiaveCliccata = "1";  // clef button of the table selected
     std::array<std::string, 6> SceltaAlterazioni{"", "Inseriti", "No", "No", "No", "No"};  // 1..5
     int NumAltIns = 1;
-    int SelectedCountButton = 0;  // note-count button chosen on panel 5: 0 "Min", 1 central, 2 "Max"
+    int SelectedCountButton =
+        0;                   // note-count button chosen on panel 5: 0 "Min", 1 central, 2 "Max"
     int NumeroPassaggi = 0;  // extra passes of the pool composition, 0 outside it
     int CopiaContatore = 0, CopiaNaturali = 0, CopiaDiesis = 0, CopiaBemolli = 0,
         CopiaDoppiDiesis = 0, CopiaDoppiBemolli = 0;
     bool SecondShuffle = false;  // set only while the shuffle runs its second pass
 
     // --- drill ---
-    int Avanza = 0;        // staff slot being loaded or refilled; 14: the line is full
-    int NumeroScelto = 0;  // sequence entry being placed or answered
+    int Avanza = 0;               // staff slot being loaded or refilled; 14: the line is full
+    int NumeroScelto = 0;         // sequence entry being placed or answered
     int CopiaNumeroScelto = 0;    // entry to answer now; 0 ends the trial
     int CopiaNumeroScelto2 = 13;  // N, the notes of the trial
     int Posizione = 1;            // staff slot of the highlighted note

@@ -34,7 +34,8 @@ void FieldRegistry::addColor(const std::string& name, Color& field) {
                      [&field](int, const std::string& v) {
                          Color c = 0;
                          auto [ptr, ec] = std::from_chars(v.data(), v.data() + v.size(), c);
-                         if (v.empty() || ec != std::errc() || ptr != v.data() + v.size()) return false;
+                         if (v.empty() || ec != std::errc() || ptr != v.data() + v.size())
+                             return false;
                          field = c;
                          return true;
                      }};

@@ -42,7 +42,9 @@ public:
                       }};
         fields_[name] = std::move(f);
     }
-    void addCustom(const std::string& name, FieldAccess access) { fields_[name] = std::move(access); }
+    void addCustom(const std::string& name, FieldAccess access) {
+        fields_[name] = std::move(access);
+    }
 
     const FieldAccess* find(const std::string& name) const;
     const std::map<std::string, FieldAccess>& all() const { return fields_; }

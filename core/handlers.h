@@ -13,9 +13,9 @@ namespace velondo {
 struct Program;
 
 struct Event {
-    int index = -1;   // element of the control array, -1 for a single control
-    int keyCode = 0;  // KeyDown / KeyPress
-    int button = 1;   // mouse button (1 left)
+    int index = -1;       // element of the control array, -1 for a single control
+    int keyCode = 0;      // KeyDown / KeyPress
+    int button = 1;       // mouse button (1 left)
     double x = 0, y = 0;  // mouse position in twips, relative to the control
 };
 
@@ -27,8 +27,7 @@ public:
     void add(const std::string& control, const std::string& event, Handler h);
     // For the indices lo..hi of a control array only.
     void add(const std::string& control, const std::string& event, int lo, int hi, Handler h);
-    const Handler* find(const std::string& control, const std::string& event,
-                        int index = -1) const;
+    const Handler* find(const std::string& control, const std::string& event, int index = -1) const;
     bool has(const std::string& control, const std::string& event, int index = -1) const {
         return find(control, event, index) != nullptr;
     }

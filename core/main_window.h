@@ -11,19 +11,48 @@ namespace velondo {
 using K = ControlKind;
 
 // The panels over the staff area, FraSpiegazioni(0 … 9).
-enum class Panel { Main, Clef, Range, Accidentals, Results, Name, ClefTable, Exit, Help, SavePrompt };
+enum class Panel {
+    Main,
+    Clef,
+    Range,
+    Accidentals,
+    Results,
+    Name,
+    ClefTable,
+    Exit,
+    Help,
+    SavePrompt
+};
 inline constexpr int kPanels = 10;
 
 // The on/off buttons of the options box. Each is three controls: a background square, a
 // sign and a click surface, of the arrays lblSfondi/lblSigle/lblVisualizza (1 … 11),
 // lblSfondiB/lblSigleB/lblVisualizzaB (3 … 13) or lblSfondoSave/lblScrittaSave/lblSave (0, 1).
 enum class Option {
-    NaturalNames, SharpNames, FlatNames, DoubleSharpNames, DoubleFlatNames,  // lblVisualizza 1 … 5
-    AllNames, SelectedNames, Shading, Help, Results, Exit,                    // lblVisualizza 6 … 11
-    StaffLine, KeyboardLine, BarLines, PositionMarks,                         // lblVisualizzaB 3 … 6
-    HighlightWhilePressed, KeyMovement, HighlightAfterRelease,                // lblVisualizzaB 7 … 9
-    ProgramNoises, KeyboardSounds, ErrorVoice, ClefTable,                     // lblVisualizzaB 10 … 13
-    AutoSave, NamedSave,                                                      // lblSave 0, 1
+    NaturalNames,
+    SharpNames,
+    FlatNames,
+    DoubleSharpNames,
+    DoubleFlatNames,  // lblVisualizza 1 … 5
+    AllNames,
+    SelectedNames,
+    Shading,
+    Help,
+    Results,
+    Exit,  // lblVisualizza 6 … 11
+    StaffLine,
+    KeyboardLine,
+    BarLines,
+    PositionMarks,  // lblVisualizzaB 3 … 6
+    HighlightWhilePressed,
+    KeyMovement,
+    HighlightAfterRelease,  // lblVisualizzaB 7 … 9
+    ProgramNoises,
+    KeyboardSounds,
+    ErrorVoice,
+    ClefTable,  // lblVisualizzaB 10 … 13
+    AutoSave,
+    NamedSave,  // lblSave 0, 1
 };
 inline constexpr int kOptions = 24;
 
@@ -40,7 +69,8 @@ constexpr OptionPlace PlaceOf(Option o) {
         return {OptionFamily::VisualizzaB, i - static_cast<int>(Option::StaffLine) + 3};
     return {OptionFamily::Save, i - static_cast<int>(Option::AutoSave)};
 }
-// The option at an index of a family, if any (the note-count buttons lblVisualizzaB 0 … 2 are none).
+// The option at an index of a family, if any (the note-count buttons lblVisualizzaB 0 … 2 are
+// none).
 constexpr std::optional<Option> OptionAt(OptionFamily family, int index) {
     for (int i = 0; i < kOptions; ++i) {
         const OptionPlace place = PlaceOf(static_cast<Option>(i));
@@ -72,9 +102,9 @@ struct MainWindow {
             case OptionFamily::Visualizza:
                 return {lblSfondi[place.index], lblSigle[place.index], lblVisualizza[place.index]};
             case OptionFamily::VisualizzaB:
-                return {lblSfondiB[place.index], lblSigleB[place.index], lblVisualizzaB[place.index]};
-            case OptionFamily::Save:
-                break;
+                return {lblSfondiB[place.index], lblSigleB[place.index],
+                        lblVisualizzaB[place.index]};
+            case OptionFamily::Save: break;
         }
         return {lblSfondoSave[place.index], lblScrittaSave[place.index], lblSave[place.index]};
     }
@@ -131,8 +161,8 @@ struct MainWindow {
 
     // --- staff area ---
     Control ShpPentagrammaGrande{registry, "ShpPentagrammaGrande", K::Shape};
-    ControlArray LinRigo{registry, "LinRigo", K::Line, 1, 5};    // the five staff lines
-    ControlArray LinFine{registry, "LinFine", K::Line, 1, 3};    // end line and double bar
+    ControlArray LinRigo{registry, "LinRigo", K::Line, 1, 5};  // the five staff lines
+    ControlArray LinFine{registry, "LinFine", K::Line, 1, 3};  // end line and double bar
     ControlArray ShpBattute{registry, "ShpBattute", K::Line, 1, 12};
     ControlArray ShpLineaNota{registry, "ShpLineaNota", K::Line, 1, 4};
     ControlArray ShpLineaNota2{registry, "ShpLineaNota2", K::Line, 1, 4};
@@ -182,7 +212,8 @@ struct MainWindow {
     ControlArray lblSfondoAttenzioneSalva{registry, "lblSfondoAttenzioneSalva", K::Label, 0, 1};
     ControlArray lblAttenzioneSalva{registry, "lblAttenzioneSalva", K::Label, 0, 1};
     Control TxtNomeAlunno{registry, "TxtNomeAlunno", K::TextBox};
-    Control* focused = nullptr;  // control the handlers gave the keyboard focus (the view follows it)
+    Control* focused =
+        nullptr;  // control the handlers gave the keyboard focus (the view follows it)
 
     // --- clef choice (panel 1) ---
     ControlArray lblClickChiave{registry, "lblClickChiave", K::Label, 1, 7};
@@ -221,8 +252,8 @@ struct MainWindow {
     ControlArray ShpIstogramma{registry, "ShpIstogramma", K::Shape, 0, 20};
     ControlArray ShpErrori{registry, "ShpErrori", K::Shape, 1, 20};
     ControlArray lblPassaMouse{registry, "lblPassaMouse", K::Label, 1, 20};
-    Control ShpFasciaRecord{registry, "ShpFasciaRecord", K::Shape};        // record band (blinks)
-    ControlArray ShpColonna{registry, "ShpColonna", K::Shape, 1, 20};      // column fills
+    Control ShpFasciaRecord{registry, "ShpFasciaRecord", K::Shape};    // record band (blinks)
+    ControlArray ShpColonna{registry, "ShpColonna", K::Shape, 1, 20};  // column fills
     ControlArray lblTitoliClassifica{registry, "lblTitoliClassifica", K::Label, 0, 7};
     ControlArray lblScalaSecondi{registry, "lblScalaSecondi", K::Label, 1, 5};
     ControlArray lblScalaErrori{registry, "lblScalaErrori", K::Label, 1, 6};
@@ -236,7 +267,8 @@ struct MainWindow {
     // --- clef table (panel 6) ---
     Control ImgTavola{registry, "ImgTavola", K::Image};
     Control ImgChiaveTavola{registry, "ImgChiaveTavola", K::Image};
-    ControlArray LinTavola{registry, "LinTavola", K::Line, 1, 7};  // staff lines 1..5, end lines 6..7
+    ControlArray LinTavola{registry, "LinTavola", K::Line, 1,
+                           7};  // staff lines 1..5, end lines 6..7
     ControlArray lblNoteTavola{registry, "lblNoteTavola", K::Label, 0, 38};
     ControlArray lblPulsanteChiave{registry, "lblPulsanteChiave", K::Label, 1, 7};
     Control lblTonoChiave2{registry, "lblTonoChiave2", K::Label};
@@ -247,7 +279,7 @@ struct MainWindow {
 
     // --- print: the page, as large as the window and hidden, holds the history slots too ---
     Control FraStampa{registry, "FraStampa", K::Frame};
-    Control lblDataStampa{registry, "lblDataStampa", K::Label};  // date line
+    Control lblDataStampa{registry, "lblDataStampa", K::Label};                  // date line
     Control lblNomeImpostazioneSt{registry, "lblNomeImpostazioneSt", K::Label};  // 'profile'
     ControlArray lblOpzioniSt{registry, "lblOpzioniSt", K::Label, 0, 10};        // as lblOpzioni
     ControlArray lblVoceOpzioniSt{registry, "lblVoceOpzioniSt", K::Label, 0, 10};

@@ -19,23 +19,15 @@ bool MayStart(const Program& p, Flow flow) {
     switch (flow) {
         case Flow::Practise:
         case Flow::CreateProfile:
-        case Flow::LoadProfile:
-            return betweenTrials;
-        case Flow::SaveAs:
-            return phase != Phase::Exiting && shown(Panel::SavePrompt);
+        case Flow::LoadProfile: return betweenTrials;
+        case Flow::SaveAs: return phase != Phase::Exiting && shown(Panel::SavePrompt);
         // The configuration steps skip nothing: each needs its own panel on the screen.
-        case Flow::ChooseClef:
-            return betweenTrials;
-        case Flow::ConfirmRange:
-            return betweenTrials && shown(Panel::Range);
-        case Flow::ConfirmAccidentals:
-            return betweenTrials && shown(Panel::Accidentals);
-        case Flow::StartTrial:
-            return betweenTrials;
-        case Flow::LoadLine:
-            return phase == Phase::Composing;
-        case Flow::Exit:
-            return phase != Phase::Exiting;
+        case Flow::ChooseClef: return betweenTrials;
+        case Flow::ConfirmRange: return betweenTrials && shown(Panel::Range);
+        case Flow::ConfirmAccidentals: return betweenTrials && shown(Panel::Accidentals);
+        case Flow::StartTrial: return betweenTrials;
+        case Flow::LoadLine: return phase == Phase::Composing;
+        case Flow::Exit: return phase != Phase::Exiting;
     }
     return false;
 }

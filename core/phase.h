@@ -16,16 +16,16 @@ enum class Phase {
 };
 
 enum class Flow {
-    Practise,       // "Esercitati con l'impostazione corrente"
-    CreateProfile,  // "Crea una nuova impostazione"
-    LoadProfile,    // "Carica un'impostazione già salvata"
-    ChooseClef,     // a clef of the clef panel
-    ConfirmRange,   // the range panel's "Ok"
+    Practise,            // "Esercitati con l'impostazione corrente"
+    CreateProfile,       // "Crea una nuova impostazione"
+    LoadProfile,         // "Carica un'impostazione già salvata"
+    ChooseClef,          // a clef of the clef panel
+    ConfirmRange,        // the range panel's "Ok"
     ConfirmAccidentals,  // the accidentals panel's "Ok"
-    SaveAs,         // the save prompt's answers (the exit may open the prompt during a trial)
-    StartTrial,     // Enter in the name box
-    LoadLine,       // drawing the first line of notes
-    Exit,           // the goodbye
+    SaveAs,              // the save prompt's answers (the exit may open the prompt during a trial)
+    StartTrial,          // Enter in the name box
+    LoadLine,            // drawing the first line of notes
+    Exit,                // the goodbye
 };
 
 Phase CurrentPhase(const Program& p);

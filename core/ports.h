@@ -73,9 +73,9 @@ public:
 /// What a file dialog asks.
 struct FileDialogRequest {
     std::string title;
-    std::string filter;       // e.g. "File di testo (*.txt)|*.txt"
-    std::string initialDir;   // full path
-    std::string proposedName; // file name only
+    std::string filter;        // e.g. "File di testo (*.txt)|*.txt"
+    std::string initialDir;    // full path
+    std::string proposedName;  // file name only
 };
 
 /// File-open and file-save dialogs. nullopt: the user cancelled.
@@ -189,10 +189,10 @@ public:
 struct MidiEvent {
     enum class Kind { Connected, Disconnected, NoteOn, NoteOff };
     Kind kind = Kind::NoteOn;
-    std::string port;   // the input's name as its back end gives it
-    int channel = 0;    // 0..15
-    int note = 0;       // MIDI note number 0..127
-    int velocity = 0;   // 1..127 for a note-on; a note-on of velocity 0 arrives as NoteOff
+    std::string port;     // the input's name as its back end gives it
+    int channel = 0;      // 0..15
+    int note = 0;         // MIDI note number 0..127
+    int velocity = 0;     // 1..127 for a note-on; a note-on of velocity 0 arrives as NoteOff
     std::int64_t ms = 0;  // steady clock (Clock::steadyMs) when the event arrived
 };
 
@@ -223,7 +223,7 @@ struct Ports {
     ScreenPort* screen;
     LocalePort* locale;
     FilesPort* files;
-    LogPort* log = nullptr;  // none: faults go unreported
+    LogPort* log = nullptr;    // none: faults go unreported
     MidiPort* midi = nullptr;  // none: no MIDI input at all
 };
 

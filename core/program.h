@@ -38,8 +38,9 @@ struct Hooks {
     std::function<void(Program&)> readStudentName;
     std::function<void(Program&)> writeSmallStateFiles;  // options, sound switch, name
     std::function<void(Program&)> rebuildHistogram;
-    std::function<void(Program&)> loadSounds;            // piano samples, then effects
-    std::function<void(Program&)> farewell;  // app: the exit's goodbye, once the save prompt is answered
+    std::function<void(Program&)> loadSounds;  // piano samples, then effects
+    std::function<void(Program&)>
+        farewell;  // app: the exit's goodbye, once the save prompt is answered
     // The owner of each option button's click (see ui/options.h); empty: none yet.
     std::array<std::function<void(Program&)>, kOptions> optionClick;
     // storage: the save prompt the exit opens for unsaved results (sets the message, shows panel 9)

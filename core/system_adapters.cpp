@@ -33,9 +33,7 @@ void SystemRandom::seedFromClock(const DateTime& now) {
                  static_cast<std::uint64_t>(now.hour * 3600 + now.minute * 60 + now.second));
 }
 
-double SystemRandom::next() {
-    return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
-}
+double SystemRandom::next() { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
 
 bool SystemFiles::exists(const std::string& path) const {
     std::error_code ec;
@@ -132,7 +130,8 @@ FileOutcome SystemFiles::writeAtomic(const std::string& path, std::string_view b
     if (::rename(temp.c_str(), path.c_str()) != 0) return failed(-1, FileErrorReason(errno));
     // The rename itself reaches the disk with the folder.
     const std::string folder = std::filesystem::path(path).parent_path().string();
-    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
@@ -151,7 +150,8 @@ FileOutcome SystemFiles::moveAside(const std::string& from, const std::string& t
 std::vector<std::string> SystemFiles::list(const std::string& folder) const {
     std::vector<std::string> names;
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec))
         if (it->is_regular_file(ec)) names.push_back(it->path().filename().string());
     std::sort(names.begin(), names.end());
     return names;

@@ -76,10 +76,9 @@ void DesignMessageBox(Program& p) {
         Control& label;
         Color colour;
     };
-    for (Message msg : {Message{m.lblStoScrivendo, colors::DarkRed},
-                        Message{m.lblClicca, colors::Black},
-                        Message{m.lblQuando, colors::DarkBlue},
-                        Message{m.lblFineProva, colors::DarkRed}}) {
+    for (Message msg :
+         {Message{m.lblStoScrivendo, colors::DarkRed}, Message{m.lblClicca, colors::Black},
+          Message{m.lblQuando, colors::DarkBlue}, Message{m.lblFineProva, colors::DarkRed}}) {
         Control& c = msg.label;
         Text(c, box, 150, 255, 3285, 1185, 12);
         c.foreColor = msg.colour;
@@ -113,14 +112,13 @@ void DesignResultsPanel(Program& p) {
     }
 
     const std::array<ControlArray*, 6> byColumn{&m.lblGraduatoria, &m.lblNomeGiocatore,
-                                                &m.lblNumeroNote, &m.lblNumeroErrori,
-                                                &m.lblMediaSec, &m.lblData};
+                                                &m.lblNumeroNote,  &m.lblNumeroErrori,
+                                                &m.lblMediaSec,    &m.lblData};
     for (int row = 1; row <= board::kRows; ++row) {
         double top = kFirstRowTop + kRowHeight * (row - 1);
         for (size_t col = 0; col < byColumn.size(); ++col) {
             Control& c = (*byColumn[col])[row];
-            Text(c, panel, kRankColumns[col].left, top, kRankColumns[col].width, kRowHeight,
-                 9.75);
+            Text(c, panel, kRankColumns[col].left, top, kRankColumns[col].width, kRowHeight, 9.75);
             c.visible = row != board::kRows;  // the overflow row is kept, never shown
         }
         m.lblGraduatoria[row].caption = std::to_string(row);
@@ -144,8 +142,8 @@ void DesignResultsPanel(Program& p) {
     Text(unit, panel, 5250, kRecordTop, 630, kRowHeight, 9.75, Align::Left);
     unit.caption = " sec.";
     Text(m.lblDataRecord, panel, 6090, kRecordTop, 1155, kRowHeight, 9.75);
-    for (Control* c : {&recordCaption, &m.lblNomeRecord, &m.lblTempoRecord, &unit,
-                       &m.lblDataRecord}) {
+    for (Control* c :
+         {&recordCaption, &m.lblNomeRecord, &m.lblTempoRecord, &unit, &m.lblDataRecord}) {
         c->foreColor = colors::Red;
         c->bold = true;
         c->italic = true;

@@ -225,8 +225,8 @@ void ResetExercise(Program& p) {
         m.ImgNota[i].picture.clear();
         m.ImgNota[i].visible = false;
     }
-    for (ControlArray* counts : {&m.lblNaturali, &m.lblDiesis, &m.lblBemolli, &m.lblDDiesis,
-                                 &m.lblDBemolli})
+    for (ControlArray* counts :
+         {&m.lblNaturali, &m.lblDiesis, &m.lblBemolli, &m.lblDDiesis, &m.lblDBemolli})
         (*counts)[0].caption = "0";
     s.NoteTotali = 0;
     s.Contatore = 0;

@@ -22,7 +22,6 @@ void Install(Program& p) {
     f.add("ProvaInCorso", s.ProvaInCorso);
     f.add("TempoMedio", s.TempoMedio);
 
-
     HandlerTable& h = p.handlers;
     h.add("TxtNomeAlunno", "KeyDown",
           [](Program& prog, const Event& e) { NameBoxKey(prog, e.keyCode); });

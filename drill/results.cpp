@@ -17,7 +17,6 @@ using namespace board;
 
 namespace {
 
-
 // The error bar's height for 1..11 errors; 12 or more fill the column.
 double ErrorBarHeight(int errors) {
     return errors >= kFullErrors ? kColumnHeight : 15 + 315.0 * errors;
@@ -25,7 +24,6 @@ double ErrorBarHeight(int errors) {
 
 // The factor of bar tops and heights set while the window is stretched.
 double K(const Program& p) { return p.scale.scaled ? p.scale.fy : 1.0; }
-
 
 }  // namespace
 
@@ -57,9 +55,9 @@ namespace {
 
 // The five texts of a trial, by field of TrialTexts, and the label arrays that show them.
 using Columns = std::array<ControlArray MainWindow::*, 5>;
-constexpr std::array<std::string TrialTexts::*, 5> kFields{
-    &TrialTexts::name, &TrialTexts::notes, &TrialTexts::errors, &TrialTexts::average,
-    &TrialTexts::date};
+constexpr std::array<std::string TrialTexts::*, 5> kFields{&TrialTexts::name, &TrialTexts::notes,
+                                                           &TrialTexts::errors,
+                                                           &TrialTexts::average, &TrialTexts::date};
 constexpr Columns kRankingColumns{&MainWindow::lblNomeGiocatore, &MainWindow::lblNumeroNote,
                                   &MainWindow::lblNumeroErrori, &MainWindow::lblMediaSec,
                                   &MainWindow::lblData};
@@ -82,7 +80,9 @@ void Write(Program& p, const Columns& columns, int i, const TrialTexts& t) {
 TrialTexts RankingRow(const Program& p, int row) { return Read(p, kRankingColumns, row); }
 void SetRankingRow(Program& p, int row, const TrialTexts& t) { Write(p, kRankingColumns, row, t); }
 TrialTexts HistorySlot(const Program& p, int slot) { return Read(p, kHistoryColumns, slot); }
-void SetHistorySlot(Program& p, int slot, const TrialTexts& t) { Write(p, kHistoryColumns, slot, t); }
+void SetHistorySlot(Program& p, int slot, const TrialTexts& t) {
+    Write(p, kHistoryColumns, slot, t);
+}
 
 bool RanksAbove(int n, int e, float t, const TrialTexts& row) {
     if (row.date.empty()) return true;
@@ -146,7 +146,8 @@ void EnterTrial(Program& p) {
     const TrialTexts trial{typed, std::to_string(s.CopiaNumeroScelto2), std::to_string(e),
                            s.TempoMedio, today};
     if (s.Inserimento != kRows) {
-        for (int j = kRankedRows; j >= s.Inserimento; --j) SetRankingRow(p, j + 1, RankingRow(p, j));
+        for (int j = kRankedRows; j >= s.Inserimento; --j)
+            SetRankingRow(p, j + 1, RankingRow(p, j));
         TrialTexts ranked = trial;
         if (ranked.name.empty()) ranked.name = "???";
         SetRankingRow(p, s.Inserimento, ranked);
@@ -240,7 +241,8 @@ void BlinkRecord(Program& p) {
         p.main.TmrLampeggiaRecord.setEnabled(false);
         return;
     }
-    band.backColor = band.fillColor = band.backColor == colors::White ? colors::Yellow : colors::White;
+    band.backColor = band.fillColor =
+        band.backColor == colors::White ? colors::Yellow : colors::White;
 }
 
 void OpenResultsPanel(Program& p) { ui::OpenInGroup(p, Option::Results); }
@@ -260,12 +262,13 @@ void InstallResults(Program& p) {
     f.add("NumIsto", p.state.NumIsto);
     f.add("MouseMove", p.state.MouseMove);
     // Whether a slot's error bar shows, as the profile stores it.
-    f.addCustom("ErrorBarShown",
-                {1, kSlots, [&p](int i) { return std::string(p.main.ShpErrori[i].visible ? "1" : "0"); },
-                 [&p](int i, const std::string& v) {
-                     p.main.ShpErrori[i].visible = v == "1";
-                     return true;
-                 }});
+    f.addCustom(
+        "ErrorBarShown",
+        {1, kSlots, [&p](int i) { return std::string(p.main.ShpErrori[i].visible ? "1" : "0"); },
+         [&p](int i, const std::string& v) {
+             p.main.ShpErrori[i].visible = v == "1";
+             return true;
+         }});
 
     p.hooks.rebuildHistogram = RebuildHistogram;
 

@@ -13,7 +13,7 @@ namespace velondo::drill {
 // Design of the board (twips inside panel 4).
 namespace board {
 constexpr int kRankedRows = 12;
-constexpr int kRows = 13;    // row 13 only receives row 12 when the rows move down
+constexpr int kRows = 13;  // row 13 only receives row 12 when the rows move down
 constexpr int kSlots = 20;
 constexpr double kColumnTop = 1575;
 constexpr double kColumnHeight = 3795;

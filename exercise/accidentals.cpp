@@ -11,10 +11,10 @@
 namespace velondo::exercise {
 namespace {
 
-constexpr int kHeading = 43;      // lblSpiegazione: panel heading
-constexpr int kNote = 44;         // the explanation under the columns
-constexpr int kCaption0 = 44;     // lblSpiegazione(44 + i): caption of class i
-constexpr int kStaffLine0 = 50;   // lblSpiegazione(50 … 54): the five staff lines
+constexpr int kHeading = 43;     // lblSpiegazione: panel heading
+constexpr int kNote = 44;        // the explanation under the columns
+constexpr int kCaption0 = 44;    // lblSpiegazione(44 + i): caption of class i
+constexpr int kStaffLine0 = 50;  // lblSpiegazione(50 … 54): the five staff lines
 constexpr double kColumnLeft = 450, kColumnWidth = 2400;
 constexpr double kStaffTop = 2400;  // centre of the top staff line
 constexpr double kSpace = 315;
@@ -91,8 +91,8 @@ void DesignAccidentalsPanel(Program& p) {
                   kClasses * kColumnWidth - 100);
     for (int i = 1; i <= kClasses; ++i) {
         double left = kColumnLeft + kColumnWidth * (i - 1);
-        Control& caption = PanelText(p, Caption(p, i), P, left + 100, 1150, kColumnWidth - 300,
-                                     450, std::string(ClassInfo(i).caption));
+        Control& caption = PanelText(p, Caption(p, i), P, left + 100, 1150, kColumnWidth - 300, 450,
+                                     std::string(ClassInfo(i).caption));
         ButtonFace(caption);
         // The picture's middle line (position 16) lies 2835 twips below its top.
         InPanel(p, m.ImgSceltaAlterazioni[i], P, left + (kColumnWidth - 100 - 960) / 2,
@@ -103,8 +103,7 @@ void DesignAccidentalsPanel(Program& p) {
         state.align = Align::Center;
         ClickSurface(p, m.lblClickAlterazioni[i], P, left, 1100, kColumnWidth - 100, 3300);
     }
-    PanelText(p, m.lblSpiegazione[kNote], P, kColumnLeft, 4650, kClasses * kColumnWidth - 100,
-              1200,
+    PanelText(p, m.lblSpiegazione[kNote], P, kColumnLeft, 4650, kClasses * kColumnWidth - 100, 1200,
               "Nell'esercizio puoi scegliere di inserire a tuo piacere uno, alcuni o tutti i tipi "
               "di alterazione (in ogni caso dev'essere presente almeno uno dei cinque tipi sopra "
               "riportati). Clicca per inserirli (o disinserirli), poi clicca Ok.",

@@ -4,7 +4,6 @@
 
 namespace velondo::exercise {
 
-
 // Redraws the five class captions from SceltaAlterazioni.
 void ShowAccidentalChoices(Program& p);
 // Marks the in-range spellings of the chosen classes selected; sets TotSelezionati.

@@ -9,7 +9,9 @@ namespace velondo::exercise {
 constexpr int kClasses = 5;
 
 inline notation::Spelling ClassSpelling(int i) { return static_cast<notation::Spelling>(i - 1); }
-inline const notation::SpellingClassFacts& ClassInfo(int i) { return notation::Facts(ClassSpelling(i)); }
+inline const notation::SpellingClassFacts& ClassInfo(int i) {
+    return notation::Facts(ClassSpelling(i));
+}
 // The spelling table of class i (lblNaturali … lblDBemolli): names, range marks, count in 0.
 inline ControlArray& ClassTable(Program& p, int i) {
     return notation::SpellingArray(p, ClassSpelling(i));

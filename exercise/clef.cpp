@@ -33,13 +33,12 @@ constexpr int kHeading = 17;
 constexpr int kNameCaption0 = 17;  // lblSpiegazione(17 + k)
 constexpr int kSignCaption0 = 24;  // lblSpiegazione(24 + k)
 constexpr int kNote = 32;
-constexpr int kStaffLine0 = 8;     // lblSpiegazione(8 … 12)
+constexpr int kStaffLine0 = 8;  // lblSpiegazione(8 … 12)
 constexpr double kColumnLeft = 360, kColumnWidth = 2040;
 constexpr double kStaffTop = 2500;  // centre of the top staff line
 constexpr double kSpace = 315;
-constexpr double kClefLineOffset = 630;    // top staff line inside a clef picture
-constexpr double kNoteBottomLine = 3465;   // bottom staff line inside a note picture
-
+constexpr double kClefLineOffset = 630;   // top staff line inside a clef picture
+constexpr double kNoteBottomLine = 3465;  // bottom staff line inside a note picture
 
 bool ValidClef(int k) { return k >= 1 && k <= 7; }
 
@@ -86,17 +85,16 @@ void DesignClefPanel(Program& p) {
         const notation::ClefNumber clef{k};
         double left = kColumnLeft + kColumnWidth * (k - 1);
         Control& name = PanelText(p, m.lblSpiegazione[kNameCaption0 + k], P, left + 120, 1150,
-                                  kColumnWidth - 240, 450,
-                                  std::string(notation::Clef(clef).name));
+                                  kColumnWidth - 240, 450, std::string(notation::Clef(clef).name));
         ButtonFace(name, 11);
         InPanel(p, m.ImgSceltaChiave[k], P, left + 150, kStaffTop - kClefLineOffset, 780, 2535);
         m.ImgSceltaChiave[k].picture = p.path(notation::ClefImagePath(clef));
-        InPanel(p, m.ImgSceltaChiave[7 + k], P, left + 960, kStaffTop + 4 * kSpace - kNoteBottomLine,
-                960, 5685);
+        InPanel(p, m.ImgSceltaChiave[7 + k], P, left + 960,
+                kStaffTop + 4 * kSpace - kNoteBottomLine, 960, 5685);
         m.ImgSceltaChiave[7 + k].picture = p.path(std::string(column.referencePicture));
-        Control& sign = PanelText(p, m.lblSpiegazione[kSignCaption0 + k], P, left + 120, 4500,
-                                  kColumnWidth - 240, 420, std::string(column.signCaption), 14,
-                                  true);
+        Control& sign =
+            PanelText(p, m.lblSpiegazione[kSignCaption0 + k], P, left + 120, 4500,
+                      kColumnWidth - 240, 420, std::string(column.signCaption), 14, true);
         sign.align = Align::Center;
         sign.foreColor = colors::Purple;
         ClickSurface(p, m.lblClickChiave[k], P, left, 1100, kColumnWidth, 3850);
@@ -127,12 +125,11 @@ void InstallClef(Program& p) {
         ShowHighestNote(prog);
     });
     // The clef's sign lives in the caption under the staff clef, its only copy.
-    p.fields.addCustom("TonoChiave",
-                       {-1, -1, [&p](int) { return p.main.lblTonoChiave.caption; },
-                        [&p](int, const std::string& v) {
-                            p.main.lblTonoChiave.caption = v;
-                            return true;
-                        }});
+    p.fields.addCustom("TonoChiave", {-1, -1, [&p](int) { return p.main.lblTonoChiave.caption; },
+                                      [&p](int, const std::string& v) {
+                                          p.main.lblTonoChiave.caption = v;
+                                          return true;
+                                      }});
 }
 
 }  // namespace velondo::exercise

@@ -4,7 +4,6 @@
 
 namespace velondo::exercise {
 
-
 // lblClickChiave_Click(k): clef k becomes the exercise's clef; on to the range panel.
 void ChooseClef(Program& p, int k);
 // Command4_Click, Enter on panel 1: the current clef again.

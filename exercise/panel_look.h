@@ -6,8 +6,8 @@
 
 namespace velondo::exercise {
 
-inline Control& InPanel(Program& p, Control& c, Panel panel, double left, double top,
-                        double width, double height) {
+inline Control& InPanel(Program& p, Control& c, Panel panel, double left, double top, double width,
+                        double height) {
     c.parent = &p.main.panel(panel);
     c.move(left, top, width, height);
     return c;

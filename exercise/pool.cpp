@@ -13,11 +13,12 @@ namespace {
 constexpr int kMin = 0, kCentral = 1, kMax = 2;
 
 // Within a key the pool lists its spellings from the one written lowest on the staff.
-constexpr int kKeyOrder[kClasses] = {4, 2, 1, 3, 5};  // double sharp, sharp, natural, flat, double flat
+constexpr int kKeyOrder[kClasses] = {4, 2, 1, 3,
+                                     5};  // double sharp, sharp, natural, flat, double flat
 
 int& CountCopy(ExerciseState& s, int i) {
-    int* copies[kClasses] = {&s.CopiaNaturali, &s.CopiaDiesis, &s.CopiaBemolli,
-                             &s.CopiaDoppiDiesis, &s.CopiaDoppiBemolli};
+    int* copies[kClasses] = {&s.CopiaNaturali, &s.CopiaDiesis, &s.CopiaBemolli, &s.CopiaDoppiDiesis,
+                             &s.CopiaDoppiBemolli};
     return *copies[i - 1];
 }
 
@@ -104,13 +105,15 @@ void ComposePool(Program& p) {
         if (s.Contatore >= kMinNotes || added == 0) break;
         if (++s.NumeroPassaggi == 1) {
             s.CopiaContatore = s.Contatore;
-            for (int i = 1; i <= kClasses; ++i) CountCopy(s, i) = NumberOf(ClassCount(p, i).caption).value_or(0);
+            for (int i = 1; i <= kClasses; ++i)
+                CountCopy(s, i) = NumberOf(ClassCount(p, i).caption).value_or(0);
         }
     }
     if (s.NumeroPassaggi != 0) {
         s.NumeroPassaggi = 0;
         s.Contatore = s.CopiaContatore;
-        for (int i = 1; i <= kClasses; ++i) ClassCount(p, i).caption = std::to_string(CountCopy(s, i));
+        for (int i = 1; i <= kClasses; ++i)
+            ClassCount(p, i).caption = std::to_string(CountCopy(s, i));
     }
     p.main.lblVoceOpzioni[5].caption = std::to_string(s.Contatore);
     ShufflePool(p);
@@ -204,8 +207,8 @@ void DesignNamePanel(Program& p) {
                                    counts[i], 14, true);
         label.align = Align::Center;
         label.centredVertically = true;
-        Control& surface = ClickSurface(p, m.lblVisualizzaB[i], P, left, kButtonTop, kButtonW,
-                                        kButtonH);
+        Control& surface =
+            ClickSurface(p, m.lblVisualizzaB[i], P, left, kButtonTop, kButtonW, kButtonH);
         surface.border = true;
         surface.z = 5;
         ui::SetToggle(surface, square, i == 0, colors::Pink);

@@ -58,8 +58,8 @@ struct EndControls {
 EndControls Of(Program& p, End end) {
     auto& m = p.main;
     if (end == End::Lowest)
-        return {p.state.NotaPiuGrave, m.ShpGrave,    m.lblPosizioneGrave, m.lblSfondoGrave,
-                m.TmrGraveGiu,        m.TmrGraveSu,  m.ImgNotaGrave};
+        return {p.state.NotaPiuGrave, m.ShpGrave,   m.lblPosizioneGrave, m.lblSfondoGrave,
+                m.TmrGraveGiu,        m.TmrGraveSu, m.ImgNotaGrave};
     return {p.state.NotaPiuAcuta, m.ShpAcuto,   m.lblPosizioneAcuta, m.lblSfondoAcuto,
             m.TmrAcutaGiu,        m.TmrAcutaSu, m.ImgNotaAcuta};
 }
@@ -241,8 +241,8 @@ void DesignRangePanel(Program& p) {
     InPanel(p, m.ImgNotaGrave, kPanel, kLowestLeft, kPictureTop, kPictureWidth, kPictureHeight);
     InPanel(p, m.ImgNotaAcuta, kPanel, kHighestLeft, kPictureTop, kPictureWidth, kPictureHeight);
     for (int pos = 1; pos <= 31; ++pos) {
-        for (auto [markers, left] : {std::pair{&m.ShpGrave, kLowestLeft},
-                                     std::pair{&m.ShpAcuto, kHighestLeft}}) {
+        for (auto [markers, left] :
+             {std::pair{&m.ShpGrave, kLowestLeft}, std::pair{&m.ShpAcuto, kHighestLeft}}) {
             Control& c = InPanel(p, (*markers)[pos], kPanel, left + kHeadCentre - kMarkerWidth / 2,
                                  PositionY(pos) - kMarkerHeight / 2, kMarkerWidth, kMarkerHeight);
             c.filled = true;
@@ -282,8 +282,8 @@ void DesignRangePanel(Program& p) {
             Control& arrow = ClickSurface(p, (*s.arrows)[dir], kPanel, s.arrowLeft, top, 660, 660);
             arrow.border = true;
             arrow.on = false;
-            arrow.toolTip = dir == Up ? "Sposta la nota verso l'acuto"
-                                      : "Sposta la nota verso il grave";
+            arrow.toolTip =
+                dir == Up ? "Sposta la nota verso l'acuto" : "Sposta la nota verso il grave";
         }
     }
     p.main.lblPiuGrave.caption = p.state.PiuGrave;
@@ -292,11 +292,12 @@ void DesignRangePanel(Program& p) {
     // "Estensione esercizio:" 13esima, under the staff.
     PanelText(p, m.lblSpiegazione[38], kPanel, 1200, 4700, 3000, 450, "Estensione esercizio:", 14,
               true);
-    Control& ext = PanelText(p, m.lblEstensioneIntervallo, kPanel, 4200, 4700, 450, 450, "", 14,
-                             true);
+    Control& ext =
+        PanelText(p, m.lblEstensioneIntervallo, kPanel, 4200, 4700, 450, 450, "", 14, true);
     ext.align = Align::Right;
     ext.foreColor = colors::DarkRed;
-    Control& suffix = PanelText(p, m.lblSpiegazione[42], kPanel, 4650, 4700, 900, 450, "", 14, true);
+    Control& suffix =
+        PanelText(p, m.lblSpiegazione[42], kPanel, 4650, 4700, 900, 450, "", 14, true);
     suffix.foreColor = colors::DarkRed;
     ShowExtension(p, p.state.EstensioneIntervallo);
 
@@ -337,12 +338,12 @@ void InstallRange(Program& p) {
     f.add("SpazioBasso", p.state.SpazioBasso);
     f.add("SpazioAlto", p.state.SpazioAlto);
     f.add("IntervalSuffix", IntervalSuffixField(p));
-    f.addCustom("Spazi", {1, 16,
-                          [&p](int b) { return std::string(p.main.lblSpazi[b].visible ? "1" : "0"); },
-                          [&p](int b, const std::string& v) {
-                              p.main.lblSpazi[b].visible = v == "1";
-                              return true;
-                          }});
+    f.addCustom("Spazi",
+                {1, 16, [&p](int b) { return std::string(p.main.lblSpazi[b].visible ? "1" : "0"); },
+                 [&p](int b, const std::string& v) {
+                     p.main.lblSpazi[b].visible = v == "1";
+                     return true;
+                 }});
 
     DesignRangePanel(p);
 
@@ -359,9 +360,9 @@ void InstallRange(Program& p) {
         End end;
         int direction;
     };
-    for (Repeat r : {Repeat{"TmrGraveGiù", End::Lowest, Down}, Repeat{"TmrGraveSu", End::Lowest, Up},
-                     Repeat{"TmrAcutaGiù", End::Highest, Down},
-                     Repeat{"TmrAcutaSu", End::Highest, Up}})
+    for (Repeat r :
+         {Repeat{"TmrGraveGiù", End::Lowest, Down}, Repeat{"TmrGraveSu", End::Lowest, Up},
+          Repeat{"TmrAcutaGiù", End::Highest, Down}, Repeat{"TmrAcutaSu", End::Highest, Up}})
         p.handlers.add(r.timer, "Timer",
                        [r](Program& prog, const Event&) { RepeatArrow(prog, r.end, r.direction); });
     p.handlers.add("cmdEstensione", "Click",

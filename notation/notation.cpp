@@ -9,8 +9,8 @@
 namespace velondo::notation {
 namespace {
 
-constexpr std::array<std::string_view, 12> kPitchNames{
-    "DO", "DO#", "RE", "RE#", "MI", "FA", "FA#", "SOL", "SOL#", "LA", "LA#", "SI"};
+constexpr std::array<std::string_view, 12> kPitchNames{"DO",  "DO#", "RE",   "RE#", "MI",  "FA",
+                                                       "FA#", "SOL", "SOL#", "LA",  "LA#", "SI"};
 constexpr std::array<std::string_view, 7> kLetters{"DO", "RE", "MI", "FA", "SOL", "LA", "SI"};
 constexpr std::array<int, 7> kLetterPitchClass{0, 2, 4, 5, 7, 9, 11};
 
@@ -171,7 +171,8 @@ std::optional<StaffPosition> StaffPositionOf(ClefNumber c, std::string_view labe
         while (kLetters[Idx(letter)] != letterText) ++letter;
         // The written octave is the letter's: "Si#" on a DO is a SI of the octave below,
         // "Dob" on a SI a DO of the octave above.
-        int crossing = kLetterPitchClass[Idx(letter)] + kSpellingFacts[Idx(s)].shift - pitch->pitchClass;
+        int crossing =
+            kLetterPitchClass[Idx(letter)] + kSpellingFacts[Idx(s)].shift - pitch->pitchClass;
         int writtenOctave = pitch->octave - crossing / 12;
         int pos = 7 * writtenOctave + letter + 2 * c.value - 13;
         if (pos < 1 || pos > kPositions) return std::nullopt;
@@ -181,8 +182,7 @@ std::optional<StaffPosition> StaffPositionOf(ClefNumber c, std::string_view labe
 }
 
 std::string NoteImagePath(StaffPosition pos, Spelling s) {
-    return "Velondo7/Grafica/" + TwoDigits(pos.value) +
-           std::string(Facts(s).suffix) + ".gif";
+    return "Velondo7/Grafica/" + TwoDigits(pos.value) + std::string(Facts(s).suffix) + ".gif";
 }
 
 std::string ClefImagePath(ClefNumber c) {

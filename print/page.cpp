@@ -110,12 +110,9 @@ void Rule(Control& line, Control* page, double top) {
 
 PageText::Align AlignOf(Align a) {
     switch (a) {
-        case Align::Center:
-            return PageText::Align::Center;
-        case Align::Right:
-            return PageText::Align::Right;
-        case Align::Left:
-            break;
+        case Align::Center: return PageText::Align::Center;
+        case Align::Right: return PageText::Align::Right;
+        case Align::Left: break;
     }
     return PageText::Align::Left;
 }

@@ -66,16 +66,14 @@ std::vector<std::string> InvariantChecker::check(const Program& p, std::int64_t 
            "MouseMove " + Num(s.MouseMove), out);
     expect(s.lampeggiaRecord >= 0 && s.lampeggiaRecord <= 16,
            "lampeggiaRecord " + Num(s.lampeggiaRecord), out);
-    expect(s.ProvaInCorso == "Sì" || s.ProvaInCorso == "No", "ProvaInCorso " + s.ProvaInCorso,
-           out);
-    for (auto [name, v] : {std::pair{"Errori", s.Errori}, std::pair{"Tempo", s.Tempo},
-                           std::pair{"NumeroScelto", s.NumeroScelto},
-                           std::pair{"CopiaNumeroScelto", s.CopiaNumeroScelto},
-                           std::pair{"CopiaNumeroScelto2", s.CopiaNumeroScelto2},
-                           std::pair{"NoteTotali", s.NoteTotali},
-                           std::pair{"Contatore", s.Contatore},
-                           std::pair{"Progressivo", s.Progressivo},
-                           std::pair{"NotaPremuta", s.NotaPremuta}})
+    expect(s.ProvaInCorso == "Sì" || s.ProvaInCorso == "No", "ProvaInCorso " + s.ProvaInCorso, out);
+    for (auto [name, v] :
+         {std::pair{"Errori", s.Errori}, std::pair{"Tempo", s.Tempo},
+          std::pair{"NumeroScelto", s.NumeroScelto},
+          std::pair{"CopiaNumeroScelto", s.CopiaNumeroScelto},
+          std::pair{"CopiaNumeroScelto2", s.CopiaNumeroScelto2},
+          std::pair{"NoteTotali", s.NoteTotali}, std::pair{"Contatore", s.Contatore},
+          std::pair{"Progressivo", s.Progressivo}, std::pair{"NotaPremuta", s.NotaPremuta}})
         expect(v >= 0, std::string(name) + " negative: " + Num(v), out);
     if (running)
         expect(s.CopiaNumeroScelto >= 1 && s.CopiaNumeroScelto <= s.CopiaNumeroScelto2,
@@ -122,16 +120,18 @@ std::vector<std::string> InvariantChecker::check(const Program& p, std::int64_t 
         for (const ControlArray* cells : {&m.lblGraduatoria, &m.lblNomeGiocatore, &m.lblNumeroNote,
                                           &m.lblNumeroErrori, &m.lblMediaSec, &m.lblData})
             red = red || (*cells)[i].foreColor != colors::Black;
-        expect(!red || mayBeRed, "ranking row " + Num(i) + " red, Inserimento " +
-                                     Num(s.Inserimento), out);
+        expect(!red || mayBeRed,
+               "ranking row " + Num(i) + " red, Inserimento " + Num(s.Inserimento), out);
     }
     for (size_t i = 1; i < rows.size(); ++i) {
         const Row& a = rows[i - 1];
         const Row& b = rows[i];
         const bool worse = a.notes < b.notes || (a.notes == b.notes && a.errors > b.errors) ||
                            (a.notes == b.notes && a.errors == b.errors && a.seconds > b.seconds);
-        expect(!worse, "ranking row " + Num(static_cast<long long>(i)) + " ranks below row " +
-                           Num(static_cast<long long>(i + 1)), out);
+        expect(!worse,
+               "ranking row " + Num(static_cast<long long>(i)) + " ranks below row " +
+                   Num(static_cast<long long>(i + 1)),
+               out);
     }
     for (int k = 1; k <= drill::board::kSlots; ++k) {
         if (m.lblData2[k].caption.empty()) continue;
@@ -156,13 +156,13 @@ std::vector<std::string> InvariantChecker::check(const Program& p, std::int64_t 
     const bool exiting = m.TmrEsci.enabled();
     expect(m.TmrTempo.enabled() == running,
            std::string("TmrTempo ") + (m.TmrTempo.enabled() ? "on" : "off") +
-               " with ProvaInCorso " + s.ProvaInCorso, out);
+               " with ProvaInCorso " + s.ProvaInCorso,
+           out);
     if (m.TmrCountDown.enabled())
         expect(!running && s.Avanza == 14, "TmrCountDown on with Avanza " + Num(s.Avanza), out);
     if (m.TmrStoScrivendo.enabled())
         expect(!running && !m.TmrCountDown.enabled(), "TmrStoScrivendo on during a trial", out);
-    if (m.TmrCommentoDopo.enabled())
-        expect(!running, "TmrCommentoDopo on during a trial", out);
+    if (m.TmrCommentoDopo.enabled()) expect(!running, "TmrCommentoDopo on during a trial", out);
     if (m.TmrLampeggiaRecord.enabled())
         expect(!m.lblTempoRecord.caption.empty(), "TmrLampeggiaRecord on without a record", out);
     if (exiting) expect(m.lblVarie[13].visible, "TmrEsci on without the goodbye", out);
@@ -170,8 +170,10 @@ std::vector<std::string> InvariantChecker::check(const Program& p, std::int64_t 
         expect(p.splashLoaded, "TmrScaricaSplash on without a splash", out);
     expect(!p.splash.TmrVia.enabled() || !p.mainLoaded, "TmrVia on after start-up", out);
     for (auto [timer, control] :
-         {std::pair{&m.TmrGraveGiu, "lblPosizioneGrave(1)"}, std::pair{&m.TmrGraveSu, "lblPosizioneGrave(2)"},
-          std::pair{&m.TmrAcutaGiu, "lblPosizioneAcuta(1)"}, std::pair{&m.TmrAcutaSu, "lblPosizioneAcuta(2)"},
+         {std::pair{&m.TmrGraveGiu, "lblPosizioneGrave(1)"},
+          std::pair{&m.TmrGraveSu, "lblPosizioneGrave(2)"},
+          std::pair{&m.TmrAcutaGiu, "lblPosizioneAcuta(1)"},
+          std::pair{&m.TmrAcutaSu, "lblPosizioneAcuta(2)"},
           std::pair{&m.TmrIndietro, "lblMedio(0)"}, std::pair{&m.TmrAvanti, "lblMedio(1)"}}) {
         if (timer->enabled())
             expect(isHeld(control), timer->name() + " on with no button held", out);
@@ -200,10 +202,14 @@ std::string DataFileProblem(const std::string& path) {
     const std::string name = fs::path(path).filename().string();
     const std::string folder = fs::path(path).parent_path().filename().string();
     int expected = 0;
-    if (folder == "Impostazioni" || name == "Default.txt") expected = 549;
-    else if (name == "Opzioni.txt") expected = 14;
-    else if (name == "Nome.txt" || name == "Audio.txt") expected = 1;
-    else return "";  // not a data file of the program
+    if (folder == "Impostazioni" || name == "Default.txt")
+        expected = 549;
+    else if (name == "Opzioni.txt")
+        expected = 14;
+    else if (name == "Nome.txt" || name == "Audio.txt")
+        expected = 1;
+    else
+        return "";  // not a data file of the program
     int lines = 0;
     size_t start = 0;
     while (start < text.size()) {
@@ -214,14 +220,12 @@ std::string DataFileProblem(const std::string& path) {
         if (line.find_first_of("\r\n") != std::string::npos)
             return "line " + Num(lines) + " holds a lone CR or LF";
         if (!line.empty() && line.front() == '"') {
-            if (line.size() < 2 || line.back() != '"' ||
-                line.find('"', 1) != line.size() - 1)
+            if (line.size() < 2 || line.back() != '"' || line.find('"', 1) != line.size() - 1)
                 return "line " + Num(lines) + " is not one quoted text: " + line;
         }
         start = end + 2;
     }
-    if (lines != expected)
-        return Num(lines) + " lines instead of " + Num(expected);
+    if (lines != expected) return Num(lines) + " lines instead of " + Num(expected);
     if (expected == storage::kProfileLines) {
         if (const auto read = storage::ParseProfile(text); read.problem)
             return "refused by the reader at line " + Num(read.problem->line) + ": " +
@@ -243,8 +247,8 @@ std::vector<std::string> InvariantChecker::checkFiles(const std::string& root) {
             if (name == "Velondo7.marker") continue;
             ++checks_;
             if (!name.ends_with(".txt")) {
-                out.push_back("a file that is not a data file was left: " + std::string(sub) +
-                              "/" + name);
+                out.push_back("a file that is not a data file was left: " + std::string(sub) + "/" +
+                              name);
                 continue;
             }
             const auto size = entry.file_size(ec);

@@ -84,8 +84,8 @@ private:
     std::mt19937_64 rng_;
     std::vector<HandlerCall> targets_;
     std::deque<std::string> last_;
-    std::vector<std::string> held_;       // controls a button is down on; "view" for the view
-    std::optional<HandlerCall> pendingUp_;     // the MouseUp that ends a hold
+    std::vector<std::string> held_;         // controls a button is down on; "view" for the view
+    std::optional<HandlerCall> pendingUp_;  // the MouseUp that ends a hold
     std::optional<std::pair<int, int>> pendingRelease_;  // the view's release
     std::string queuedDialog_;
     size_t dialogsAsked_ = 0;
@@ -104,7 +104,8 @@ void Monkey::findTargets() {
         if (p.splash.registry.find(t.control) || p.splash.registry.findArray(t.control)) continue;
         if (const ControlArray* a = p.main.registry.findArray(t.control)) {
             for (int i = a->lo(); i <= a->hi(); ++i)
-                if (p.handlers.has(t.control, t.event, i)) targets_.push_back({t.control, t.event, i});
+                if (p.handlers.has(t.control, t.event, i))
+                    targets_.push_back({t.control, t.event, i});
         } else if (p.handlers.has(t.control, t.event)) {
             targets_.push_back(t);
         }
@@ -176,7 +177,8 @@ void Monkey::clickVisibleControl() {
         const int y = static_cast<int>((top + c->height / 2) / kTwipsPerPixel);
         if (x >= 0 && y >= 0 && x < winW && y < winH) spots.push_back({x, y});
     }
-    if (spots.empty()) return viewMouse(view::MouseAction::Click, uniform(0, 1023), uniform(0, 767));
+    if (spots.empty())
+        return viewMouse(view::MouseAction::Click, uniform(0, 1023), uniform(0, 767));
     auto [x, y] = pick(spots);
     viewMouse(view::MouseAction::Click, x + uniform(-3, 3), y + uniform(-3, 3));
 }
@@ -195,8 +197,8 @@ void Monkey::answer() {
 
 std::string Monkey::randomText() {
     static const std::vector<std::string> pieces = {
-        "a", "Mario", " ", "\"", "\\", ",", "à", "è", "ù", "Zoë", "\U0001D11E", "\U0001F600",
-        "1", "#TRUE#", "''", "\t", "é", "ß", "x"};
+        "a",          "Mario",      " ", "\"",     "\\", ",",  "à", "è", "ù", "Zoë",
+        "\U0001D11E", "\U0001F600", "1", "#TRUE#", "''", "\t", "é", "ß", "x"};
     std::string s;
     for (int n = uniform(0, 6); n > 0; --n) s += pick(pieces);
     return s;

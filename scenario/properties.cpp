@@ -33,9 +33,9 @@ bool ParseColor(const std::string& v, Color* out) {
 
 const std::vector<std::string>& PropertyNames() {
     static const std::vector<std::string> names = {
-        "Visible", "Enabled", "Caption", "Text",    "ToolTip",  "Picture", "BackColor",
-        "ForeColor", "FillColor", "On",  "Left",    "Top",      "Width",   "Height",
-        "FontSize", "FontBold", "Border", "BorderWidth", "ListIndex", "ListCount"};
+        "Visible",   "Enabled",   "Caption", "Text",        "ToolTip",   "Picture",  "BackColor",
+        "ForeColor", "FillColor", "On",      "Left",        "Top",       "Width",    "Height",
+        "FontSize",  "FontBold",  "Border",  "BorderWidth", "ListIndex", "ListCount"};
     return names;
 }
 

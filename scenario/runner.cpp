@@ -14,8 +14,8 @@
 #include <unistd.h>
 
 #include "app/wiring.h"
-#include "storage/line_format.h"
 #include "scenario/properties.h"
+#include "storage/line_format.h"
 #include "view/view_host.h"
 
 namespace fs = std::filesystem;
@@ -101,9 +101,8 @@ std::string WithoutCr(std::string s) {
 Runner::Runner(const Options& options, std::string scriptPath)
     : options_(options), script_(std::move(scriptPath)) {
     static int serial = 0;
-    fs::path tmp = fs::temp_directory_path() /
-                   ("velondo-scenario-" + std::to_string(::getpid()) + "-" +
-                    std::to_string(++serial));
+    fs::path tmp = fs::temp_directory_path() / ("velondo-scenario-" + std::to_string(::getpid()) +
+                                                "-" + std::to_string(++serial));
     fs::remove_all(tmp);
     PrepareDataCopy(options_.dataDir, tmp);
     dataRoot_ = tmp.string() + "/";
@@ -115,7 +114,8 @@ Runner::Runner(const Options& options, std::string scriptPath)
 
 void Runner::makeReadOnly(const std::string& folder) {
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
     readOnly_.push_back(folder);
     auto writable = [&] {
         const std::string probe = folder + "/.velondo-probe";
@@ -152,8 +152,10 @@ void Runner::releaseReadOnly() {
             ::close(fd);
         }
         std::error_code ec;
-        fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                    fs::perms::others_read | fs::perms::others_exec, ec);
+        fs::permissions(folder,
+                        fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                            fs::perms::others_read | fs::perms::others_exec,
+                        ec);
     }
     readOnly_.clear();
 }
@@ -239,8 +241,7 @@ void Runner::execute(const Line& line) {
     } else if (cmd == "candidates") {
         program_->dataRootCandidates.clear();
         for (size_t i = 1; i < w.size(); ++i)
-            program_->dataRootCandidates.push_back(w[i].starts_with("/") ? w[i]
-                                                                         : dataRoot_ + w[i]);
+            program_->dataRootCandidates.push_back(w[i].starts_with("/") ? w[i] : dataRoot_ + w[i]);
     } else if (cmd == "mkdir") {  // a folder below the data copy, for data root probes
         for (size_t i = 1; i < w.size(); ++i) fs::create_directories(dataRoot_ + w[i]);
     } else if (cmd == "copy") {  // copy "from" "to", both below the data copy
@@ -248,7 +249,8 @@ void Runner::execute(const Line& line) {
         fs::create_directories(fs::path(dataRoot_ + w[2]).parent_path());
         fs::copy(dataRoot_ + w[1], dataRoot_ + w[2],
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    } else if (cmd == "readonly") {  // readonly "Velondo7/Impostazioni": no file can be written there
+    } else if (cmd ==
+               "readonly") {  // readonly "Velondo7/Impostazioni": no file can be written there
         for (size_t i = 1; i < w.size(); ++i) makeReadOnly(dataRoot_ + w[i]);
     } else if (cmd == "start") {
         cmdStart(line);
@@ -445,9 +447,12 @@ void Runner::cmdExpect(const Line& line) {
         if (!known) return unknown(line, "unknown field " + t.name);
         if (!actual) return unknown(line, "index out of range: " + w[1]);
     } else if (Timer* timer = program_->findTimer(t.name)) {
-        if (t.member == "Enabled") actual = timer->enabled() ? "1" : "0";
-        else if (t.member == "Interval") actual = std::to_string(timer->interval());
-        else return unknown(line, "unknown timer property " + t.member);
+        if (t.member == "Enabled")
+            actual = timer->enabled() ? "1" : "0";
+        else if (t.member == "Interval")
+            actual = std::to_string(timer->interval());
+        else
+            return unknown(line, "unknown timer property " + t.member);
     } else {
         Control* c = control(t.name, t.index);
         if (!c) return unknown(line, "unknown control " + w[1]);
@@ -487,7 +492,7 @@ void Runner::cmdExpectFile(const Line& line) {
         std::string actual = !exists ? "(missing)"
                              : (n >= 1 && n <= static_cast<long long>(lines.size()))
                                  ? lines[static_cast<size_t>(n - 1)]
-                                                             : "(no such line)";
+                                 : "(no such line)";
         return actual == w[6] ? pass() : failExpect(line, what + " line " + w[4], w[6], actual);
     }
     unknown(line, "bad expect file");
@@ -495,7 +500,8 @@ void Runner::cmdExpectFile(const Line& line) {
 
 void Runner::cmdMidi(const Line& line) {
     // midi connect "<name>" | midi disconnect "<name>"
-    // midi on <note> [velocity] [port "<name>"] [channel <c>] | midi off <note> [port …] [channel …]
+    // midi on <note> [velocity] [port "<name>"] [channel <c>] | midi off <note> [port …] [channel
+    // …]
     const auto& w = line.words;
     if (w.size() < 3) return unknown(line, "bad midi");
     if (w[1] == "connect") return rig_.midi.connect(w[2]);
@@ -505,7 +511,8 @@ void Runner::cmdMidi(const Line& line) {
     int velocity = 100, channel = 0;
     std::string port = rig_.midi.ports().empty() ? "" : rig_.midi.ports().back();
     size_t i = 3;
-    if (w[1] == "on" && i < w.size() && !w[i].empty() && std::isdigit(static_cast<unsigned char>(w[i][0])))
+    if (w[1] == "on" && i < w.size() && !w[i].empty() &&
+        std::isdigit(static_cast<unsigned char>(w[i][0])))
         velocity = std::stoi(w[i++]);
     for (; i + 1 < w.size(); i += 2) {
         if (w[i] == "port")
@@ -578,8 +585,8 @@ void Runner::cmdDump() {
             std::cout << "\n";
         }
         for (const Timer* t : reg->timers())
-            std::cout << t->name() << " Enabled=" << t->enabled()
-                      << " Interval=" << t->interval() << "\n";
+            std::cout << t->name() << " Enabled=" << t->enabled() << " Interval=" << t->interval()
+                      << "\n";
     }
 }
 

@@ -1,9 +1,9 @@
 #include "scenario/script.h"
 
 #include <cctype>
-#include <cstdio>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 
 namespace velondo::scenario {
@@ -160,7 +160,8 @@ struct Reader {
                 if (error->empty()) fail(line.file, line.number, "repeat without end");
                 return false;
             }
-            for (long long t = 0; t < *times; ++t) out->insert(out->end(), body.begin(), body.end());
+            for (long long t = 0; t < *times; ++t)
+                out->insert(out->end(), body.begin(), body.end());
         }
         return !inBlock;  // an open block at the end: the caller names its repeat
     }
@@ -199,7 +200,6 @@ bool ParseTarget(const std::string& word, Target* out) {
     *out = t;
     return true;
 }
-
 
 bool SameValue(const std::string& expected, const std::string& actual) {
     double a, b;

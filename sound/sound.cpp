@@ -7,8 +7,8 @@
 namespace velondo::sound {
 namespace {
 
-constexpr std::array<std::string_view, 12> kSampleNames{
-    "do", "do#", "re", "re#", "mi", "fa", "fa#", "sol", "sol#", "la", "la#", "si"};
+constexpr std::array<std::string_view, 12> kSampleNames{"do",  "do#", "re",   "re#", "mi",  "fa",
+                                                        "fa#", "sol", "sol#", "la",  "la#", "si"};
 
 struct Effect {
     std::string_view player;
@@ -31,7 +31,9 @@ constexpr std::array<Effect, 13> kEffects{{
     {"mmcCiao", 1, "Benvenuto.wav"},
 }};
 
-void Send(Program& p, const PlayerRef& player, SoundCommand c) { p.ports.sound->command(player, c); }
+void Send(Program& p, const PlayerRef& player, SoundCommand c) {
+    p.ports.sound->command(player, c);
+}
 
 }  // namespace
 
@@ -53,7 +55,8 @@ std::string EffectPath(const PlayerRef& player) {
 }
 
 void LoadPianoSamples(Program& p) {
-    for (int n = 1; n <= kPianoPlayers; ++n) p.ports.sound->setFile(Piano(notation::SampleNumber{n}), p.path(SamplePath(n)));
+    for (int n = 1; n <= kPianoPlayers; ++n)
+        p.ports.sound->setFile(Piano(notation::SampleNumber{n}), p.path(SamplePath(n)));
     for (int n = 1; n <= kPianoPlayers; ++n) {
         Send(p, Piano(notation::SampleNumber{n}), SoundCommand::Open);
         Send(p, Piano(notation::SampleNumber{n}), SoundCommand::Prev);
@@ -90,7 +93,9 @@ int NamedNoteSample(std::string_view label) {
     return sample <= kPianoPlayers ? sample : 0;
 }
 
-void PlayNamedNote(Program& p) { PlaySound(p, Piano(notation::SampleNumber{NamedNoteSample(p.state.SuonaNota)})); }
+void PlayNamedNote(Program& p) {
+    PlaySound(p, Piano(notation::SampleNumber{NamedNoteSample(p.state.SuonaNota)}));
+}
 
 bool ProgramNoisesOn(const Program& p) { return p.main.isOn(Option::ProgramNoises); }
 bool KeyboardSoundsOn(const Program& p) { return p.main.isOn(Option::KeyboardSounds); }

@@ -59,7 +59,7 @@ void PlayNamedNote(Program& p);
 int NamedNoteSample(std::string_view label);
 
 // The three options that gate sounds.
-bool ProgramNoisesOn(const Program& p);  // "Rumori del programma"
+bool ProgramNoisesOn(const Program& p);   // "Rumori del programma"
 bool KeyboardSoundsOn(const Program& p);  // "Suoni della tastiera"
 bool ErrorVoiceOn(const Program& p);      // "Voce che segnala l'errore"
 

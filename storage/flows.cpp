@@ -25,11 +25,10 @@
 namespace velondo::storage {
 namespace {
 
-
 constexpr int kHeading = 0;
 constexpr int kOptionText0 = 0;  // lblSpiegazione(1 … 3): the texts of the three options
 constexpr int kNote = 4;
-constexpr int kSquare0 = 4;      // lblSpiegazione(5 … 7): the colour square beside option i
+constexpr int kSquare0 = 4;  // lblSpiegazione(5 … 7): the colour square beside option i
 constexpr notation::SampleNumber kSignalKey{41};  // piano sample played as a signal by the flows
 
 constexpr Color kAnswerPressed = Rgb(255, 128, 128);  // darker than the prompt's pink
@@ -38,7 +37,8 @@ void Show(Program& p, Panel panel, bool visible) { p.main.panel(panel).visible =
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -166,7 +166,8 @@ void LoadProfileFlow(Program& p) {
     // stands for the example profile.
     const std::string candidate =
         ProfileFolder(p) + std::filesystem::path(*chosen).filename().string();
-    std::optional<std::vector<FieldValue>> values = CheckProfile(p, WithExampleFallback(p, candidate));
+    std::optional<std::vector<FieldValue>> values =
+        CheckProfile(p, WithExampleFallback(p, candidate));
     if (!values) return;  // refused: the working profile, its board and the panels are untouched
 
     s.PercorsoFileDaAprire = candidate;
@@ -194,7 +195,8 @@ void SaveAsFlow(Program& p) {
     std::string path = *chosen;
     const std::string file = std::filesystem::path(path).filename().string();
     if (file.empty()) return;
-    if (file.size() < 4 || !EqualsIgnoringCase(file.substr(file.size() - 4), ".txt")) path += ".txt";
+    if (file.size() < 4 || !EqualsIgnoringCase(file.substr(file.size() - 4), ".txt"))
+        path += ".txt";
     Show(p, Panel::SavePrompt, false);
     if (!SaveProfileAs(p, path)) {
         // Nothing was saved: the prompt comes back so that another name can be tried.
@@ -263,7 +265,6 @@ void SaveAfterTrial(Program& p) {
     }
 }
 
-
 void StartNewProfile(Program& p) {
     auto& m = p.main;
     Noise(p, sound::Piano(kSignalKey));
@@ -283,8 +284,7 @@ void DesignMainPanel(Program& p) {
     PanelHeading(p, m.lblSpiegazione[kHeading], P,
                  "Scegli una delle seguenti opzioni cliccando il pulsante corrispondente:");
     const char* options[3] = {"Esercitati con l'impostazione corrente",
-                              "Crea una nuova impostazione",
-                              "Carica un'impostazione già salvata"};
+                              "Crea una nuova impostazione", "Carica un'impostazione già salvata"};
     for (int i = 1; i <= 3; ++i) {
         double top = 1350 + 900 * (i - 1);
         Control& square = InPanel(p, m.lblSpiegazione[kSquare0 + i], P, 1560, top + 150, 300, 300);
@@ -376,15 +376,17 @@ void InstallFlows(Program& p) {
             PractiseAndStart(prog);
     });
     options::Own(p, Option::AutoSave, [](Program& prog) { SaveModeClick(prog, Option::AutoSave); });
-    options::Own(p, Option::NamedSave, [](Program& prog) { SaveModeClick(prog, Option::NamedSave); });
+    options::Own(p, Option::NamedSave,
+                 [](Program& prog) { SaveModeClick(prog, Option::NamedSave); });
     h.add("lblAttenzioneSalva", "Click", 0, 1,
           [](Program& prog, const Event& e) { SavePromptAnswer(prog, e.index); });
     h.add("lblAttenzioneSalva", "MouseDown", 0, 1, [](Program& prog, const Event& e) {
-        ui::SetOn(prog.main.lblAttenzioneSalva[e.index], prog.main.lblSfondoAttenzioneSalva[e.index],
-                  kAnswerPressed);
+        ui::SetOn(prog.main.lblAttenzioneSalva[e.index],
+                  prog.main.lblSfondoAttenzioneSalva[e.index], kAnswerPressed);
     });
     h.add("lblAttenzioneSalva", "MouseUp", 0, 1, [](Program& prog, const Event& e) {
-        ui::SetOff(prog.main.lblAttenzioneSalva[e.index], prog.main.lblSfondoAttenzioneSalva[e.index]);
+        ui::SetOff(prog.main.lblAttenzioneSalva[e.index],
+                   prog.main.lblSfondoAttenzioneSalva[e.index]);
     });
     // The name goes into the ranking and the files: only what they can hold is taken.
     h.add("TxtNomeAlunno", "Change", [](Program& prog, const Event&) {

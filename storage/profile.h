@@ -15,14 +15,14 @@ inline constexpr int kProfileLines = 549;
 
 // How a line is written and what it may hold.
 enum class FieldKind {
-    Text,         // any text in quotes
-    NumberText,   // an integer lo..hi in quotes ("13")
-    Choice,       // "Inseriti" or "No"
-    CountOrEmpty, // a count in quotes, or empty
+    Text,            // any text in quotes
+    NumberText,      // an integer lo..hi in quotes ("13")
+    Choice,          // "Inseriti" or "No"
+    CountOrEmpty,    // a count in quotes, or empty
     AverageOrEmpty,  // an average in seconds in quotes ("0,7692308"), or empty
-    Flag,         // #TRUE# / #FALSE#
-    Integer,      // a plain integer lo..hi
-    Mark,         // a range mark colour: 16777215, 12648447 or 65535
+    Flag,            // #TRUE# / #FALSE#
+    Integer,         // a plain integer lo..hi
+    Mark,            // a range mark colour: 16777215, 12648447 or 65535
 };
 
 // One field's value on its way between a file and the program.

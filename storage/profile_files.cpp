@@ -60,8 +60,9 @@ bool Write(Program& p, const std::string& path) {
     }
     const FileOutcome out = p.ports.files->writeAtomic(path, ProfileBytes(p));
     if (out) return true;
-    ShowFileNotice(p, "Impostazione non salvata in " + FileName(path) + " (" + out.reason +
-                          "). I risultati restano in memoria: non chiudere Velondo senza averli salvati.");
+    ShowFileNotice(
+        p, "Impostazione non salvata in " + FileName(path) + " (" + out.reason +
+               "). I risultati restano in memoria: non chiudere Velondo senza averli salvati.");
     return false;
 }
 
@@ -100,19 +101,21 @@ void ReadDefaultProfile(Program& p) {
         return;
     }
     if (!p.dataWritable()) {  // a tree the program must not change: the file stays as it is
-        ShowFileNotice(p, "Default.txt è danneggiato (" + l.why +
-                              "): Velondo parte dai valori iniziali.");
+        ShowFileNotice(
+            p, "Default.txt è danneggiato (" + l.why + "): Velondo parte dai valori iniziali.");
         return;
     }
     // Never overwritten: the damaged file is kept beside the new one.
     const std::string aside = DamagedName(p, path);
     const FileOutcome moved = p.ports.files->moveAside(path, aside);
     if (moved)
-        ShowFileNotice(p, "Default.txt era danneggiato (" + l.why + "): è stato messo da parte come " +
-                              FileName(aside) + ". Velondo parte dai valori iniziali.");
+        ShowFileNotice(p, "Default.txt era danneggiato (" + l.why +
+                              "): è stato messo da parte come " + FileName(aside) +
+                              ". Velondo parte dai valori iniziali.");
     else
-        ShowFileNotice(p, "Default.txt è danneggiato (" + l.why + ") e non si può mettere da parte (" +
-                              moved.reason + "). Velondo parte dai valori iniziali.");
+        ShowFileNotice(p, "Default.txt è danneggiato (" + l.why +
+                              ") e non si può mettere da parte (" + moved.reason +
+                              "). Velondo parte dai valori iniziali.");
 }
 
 std::optional<std::vector<FieldValue>> CheckProfile(Program& p, const std::string& path) {

@@ -73,7 +73,8 @@ void ApplyOptions(Program& p, const std::optional<std::string>& counter,
 
 void ReadOptions(Program& p) {
     std::vector<std::string> lines;
-    if (auto bytes = p.ports.files->read(p.path(kOptionsFile))) lines = SplitLines(DecodeFileText(*bytes));
+    if (auto bytes = p.ports.files->read(p.path(kOptionsFile)))
+        lines = SplitLines(DecodeFileText(*bytes));
     std::optional<std::string> counter;
     if (!lines.empty()) {
         counter = ParseTextLine(lines[0]);

@@ -16,19 +16,18 @@ constexpr std::array<const char*, 7> kLetters = {"DO", "RE", "MI", "FA", "SOL", 
 constexpr std::array<const char*, 8> kClefSign = {"", "SOL", "DO", "DO", "DO", "DO", "FA", "FA"};
 
 // The labels follow the notes of the picture: 1 … 16 under the staff, 17 … 31 over it.
-constexpr std::array<double, 31> kLabelLeft = {
-    1365,  2190,  3040,  3890,  4740,  5590,  6440,  7290,  8140, 8990, 9845,
-    10710, 11550, 12390, 13230, 14070, 2205,  3045,  3885,  4725, 5565, 6420,
-    7290,  8145,  8985,  9840,  10680, 11520, 12375, 13215, 14070};
+constexpr std::array<double, 31> kLabelLeft = {1365, 2190, 3040,  3890,  4740,  5590,  6440,  7290,
+                                               8140, 8990, 9845,  10710, 11550, 12390, 13230, 14070,
+                                               2205, 3045, 3885,  4725,  5565,  6420,  7290,  8145,
+                                               8985, 9840, 10680, 11520, 12375, 13215, 14070};
 constexpr std::array<double, 31> kLabelTop = {
-    5670, 5523, 5376, 5229, 5082, 4935, 4788, 4641, 4494, 4347, 4200,
-    4095, 3990, 3990, 3990, 3990, 1890, 1890, 1890, 1785, 1680, 1470,
-    1320, 1170, 1035, 885,  735,  585,  435,  300,  105};
+    5670, 5523, 5376, 5229, 5082, 4935, 4788, 4641, 4494, 4347, 4200, 4095, 3990, 3990, 3990, 3990,
+    1890, 1890, 1890, 1785, 1680, 1470, 1320, 1170, 1035, 885,  735,  585,  435,  300,  105};
 constexpr double kLabelWidth = 645, kLabelHeight = 330;
 
 constexpr double kStaffLeft = 210, kStaffRight = 14835, kStaffBottom = 3675, kLineSpacing = 315;
-constexpr std::array<const char*, 7> kClefButtons = {"Violino",  "Soprano",  "Mezzosoprano", "Contralto",
-                                                     "Tenore",   "Baritono", "Basso"};
+constexpr std::array<const char*, 7> kClefButtons = {
+    "Violino", "Soprano", "Mezzosoprano", "Contralto", "Tenore", "Baritono", "Basso"};
 
 int ClefOf(const std::string& text) {
     auto clef = notation::ClefFromText(text);

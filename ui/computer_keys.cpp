@@ -11,8 +11,8 @@ namespace velondo::ui {
 namespace {
 
 constexpr std::array<std::string_view, kPianoPositions> kLetters = {
-    "Z", "S", "X", "D", "C", "V", "G", "B", "H", "N", "J", "M",
-    "Q", "2", "W", "3", "E", "R", "5", "T", "6", "Y", "7", "U", "I"};
+    "Z", "S", "X", "D", "C", "V", "G", "B", "H", "N", "J", "M", "Q",
+    "2", "W", "3", "E", "R", "5", "T", "6", "Y", "7", "U", "I"};
 
 constexpr int kOctave = 12;
 constexpr int kHighestBase = 37;  // the last DO from which a whole octave fits

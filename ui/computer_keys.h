@@ -13,9 +13,33 @@ namespace velondo::ui {
 // A key of the computer keyboard by where it stands, named after the US layout. The first
 // 25 play the semitones 0 … 24 above the first mapped DO, in this order.
 enum class KeyPosition {
-    Z, S, X, D, C, V, G, B, H, N, J, M,                  // lower row: DO … SI
-    Q, Digit2, W, Digit3, E, R, Digit5, T, Digit6, Y, Digit7, U, I,  // upper row: DO … DO
-    Left, Right,                                         // the octave arrows
+    Z,
+    S,
+    X,
+    D,
+    C,
+    V,
+    G,
+    B,
+    H,
+    N,
+    J,
+    M,  // lower row: DO … SI
+    Q,
+    Digit2,
+    W,
+    Digit3,
+    E,
+    R,
+    Digit5,
+    T,
+    Digit6,
+    Y,
+    Digit7,
+    U,
+    I,  // upper row: DO … DO
+    Left,
+    Right,  // the octave arrows
 };
 constexpr int kPianoPositions = 25;
 

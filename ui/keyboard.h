@@ -17,15 +17,14 @@ constexpr Color Pressed = colors::LightGreen;
 // background colour of the spelling labels (lblNaturali … lblDBemolli), as the profile
 // files store it.
 namespace rangemark {
-constexpr Color None = colors::White;      // 16777215: outside the range
-constexpr Color InRange = colors::PaleYellow;   // 12648447
-constexpr Color Selected = colors::Yellow;    // 65535: the note enters the pool
+constexpr Color None = colors::White;          // 16777215: outside the range
+constexpr Color InRange = colors::PaleYellow;  // 12648447
+constexpr Color Selected = colors::Yellow;     // 65535: the note enters the pool
 }  // namespace rangemark
 
 // Stacking inside the keyboard band. Black keys lie above every part of the white keys
 // (body, click surface with its border and sunken frame); the names stand over the bodies.
-constexpr int kZWhiteBody = 0, kZWhiteSurface = 1, kZBlackBody = 2, kZNames = 3,
-              kZBlackSurface = 4;
+constexpr int kZWhiteBody = 0, kZWhiteSurface = 1, kZBlackBody = 2, kZNames = 3, kZBlackSurface = 4;
 
 // Key geometry: pitch classes DO#, RE#, FA#, SOL#, LA# are black keys.
 bool IsBlackKey(int key);

@@ -110,7 +110,7 @@ void DesignTopPanel(MainWindow& m) {
 // --- staff area ---------------------------------------------------------------------------
 constexpr Rect kStaffArea{60, 1995, 15240, 6315};
 constexpr double kSlotStep = 1050;
-constexpr std::array<double, 13> kHighlightLeft = {1215, 2260, 3310, 4360, 5410, 6460, 7510,
+constexpr std::array<double, 13> kHighlightLeft = {1215, 2260, 3310,  4360,  5410,  6460, 7510,
                                                    8565, 9610, 10650, 11710, 12750, 13815};
 constexpr double kStaffTop = 4410, kLineSpacing = 315, kStaffHeight = 1275;
 constexpr double kStaffLeft = 210, kStaffRight = 15030;
@@ -150,8 +150,8 @@ void DesignStaff(Program& p) {
     }
     // Lines counted from the bottom, like the clefs' reference lines.
     for (int n = 1; n <= 5; ++n)
-        Line(m.LinRigo[n], kStaffLeft, kStaffTop + kLineSpacing * (5 - n),
-             kStaffRight - kStaffLeft, 0, 2, colors::Black);
+        Line(m.LinRigo[n], kStaffLeft, kStaffTop + kLineSpacing * (5 - n), kStaffRight - kStaffLeft,
+             0, 2, colors::Black);
     Line(m.LinFine[1], 210, kStaffTop, 0, kStaffHeight, 2, colors::Black);
     Line(m.LinFine[2], 14870, kStaffTop, 0, kStaffHeight, 2, colors::Black);
     Line(m.LinFine[3], 15015, kStaffTop, 0, kStaffHeight, 6, colors::Black);
@@ -220,7 +220,8 @@ void DesignPanels(MainWindow& m) {
         else
             f.move(165, 2100, kPanelWidth, kPanelHeight);
         f.opaque = true;
-        f.backColor = panel == Panel::Help || panel == Panel::SavePrompt ? colors::Pink : colors::Cream;
+        f.backColor =
+            panel == Panel::Help || panel == Panel::SavePrompt ? colors::Pink : colors::Cream;
         f.border = true;
         f.visible = false;
     }
@@ -269,15 +270,14 @@ void DesignExitPanel(MainWindow& m) {
 
 // The state tables of the window are labels nobody sees.
 void HideStateHolders(MainWindow& m) {
-    for (ControlArray* a :
-         {&m.lblNaturali, &m.lblDiesis, &m.lblBemolli, &m.lblDDiesis, &m.lblDBemolli,
-          &m.lblScegliNome})
+    for (ControlArray* a : {&m.lblNaturali, &m.lblDiesis, &m.lblBemolli, &m.lblDDiesis,
+                            &m.lblDBemolli, &m.lblScegliNome})
         for (int i = a->lo(); i <= a->hi(); ++i) (*a)[i].visible = false;
 }
 
 bool IsStateHolder(const Control& c) {
-    for (std::string_view n : {"lblNaturali", "lblDiesis", "lblBemolli", "lblDDiesis",
-                               "lblDBemolli", "lblScegliNome"})
+    for (std::string_view n :
+         {"lblNaturali", "lblDiesis", "lblBemolli", "lblDDiesis", "lblDBemolli", "lblScegliNome"})
         if (c.index >= 0 && c.name == n) return true;
     return false;
 }

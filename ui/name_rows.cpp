@@ -65,7 +65,7 @@ int RowCode(int row) { return RowFacts(row).rowCode; }
 bool HasName(Program& p, int row, int key) { return !RowSpellings(p, row)[key].caption.empty(); }
 
 constexpr double kNameFont = 9.75, kLongNameFont = 9;  // points
-constexpr double kAscent = 0.905;  // of Arial, as a part of the font size
+constexpr double kAscent = 0.905;                      // of Arial, as a part of the font size
 
 void DesignNameRows(Program& p) {
     for (int r = 1; r <= kNameRows; ++r) {

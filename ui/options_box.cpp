@@ -43,9 +43,7 @@ void KeyBorders(Program& p, bool border) {
 }
 
 // The key left green by "anche nel rilascio" gets its own colour back.
-void RepaintIndexKey(Program& p) {
-    p.main.ShpTasto[IndexKey(p)].fillColor = p.state.ColoreIndex;
-}
+void RepaintIndexKey(Program& p) { p.main.ShpTasto[IndexKey(p)].fillColor = p.state.ColoreIndex; }
 
 void ToggleWhilePressed(Program& p) {
     if (On(p, Option::HighlightWhilePressed)) {
@@ -179,9 +177,11 @@ void ShowReferenceLine(Program& p) {
     MainWindow& m = p.main;
     ShowAll(m.ShpLineaNota, false);
     ShowAll(m.ShpLineaNota2, false);
-    if (int n = ClefReferenceLine(ClefNumberOf(p.state.ChiaveScelta))) m.ShpLineaNota[n].visible = true;
+    if (int n = ClefReferenceLine(ClefNumberOf(p.state.ChiaveScelta)))
+        m.ShpLineaNota[n].visible = true;
     m.lblTonoChiave.visible = true;
-    if (int n = ClefReferenceLine(ClefNumberOf(p.state.ChiaveScelta2))) m.ShpLineaNota2[n].visible = true;
+    if (int n = ClefReferenceLine(ClefNumberOf(p.state.ChiaveScelta2)))
+        m.ShpLineaNota2[n].visible = true;
     m.lblTonoChiave2.visible = true;
     ShowAll(m.lblLineaDel, true);
     m.lblVarie[kTableWordDel].visible = true;
@@ -200,10 +200,10 @@ void HideReferenceLines(Program& p) {
 }
 
 void SyncOptionButtons(Program& p) {
-    for (Option o : {Option::StaffLine, Option::KeyboardLine, Option::BarLines, Option::PositionMarks,
-                     Option::HighlightWhilePressed, Option::KeyMovement, Option::HighlightAfterRelease,
-                     Option::ProgramNoises, Option::KeyboardSounds, Option::ErrorVoice,
-                     Option::AutoSave, Option::NamedSave})
+    for (Option o : {Option::StaffLine, Option::KeyboardLine, Option::BarLines,
+                     Option::PositionMarks, Option::HighlightWhilePressed, Option::KeyMovement,
+                     Option::HighlightAfterRelease, Option::ProgramNoises, Option::KeyboardSounds,
+                     Option::ErrorVoice, Option::AutoSave, Option::NamedSave})
         options::Set(p, o, On(p, o));
     if (!On(p, Option::StaffLine)) HideReferenceLines(p);
     if (!On(p, Option::KeyboardLine)) HideKeyboardMarkers(p);
@@ -218,10 +218,10 @@ void SyncOptionButtons(Program& p) {
 
 void InstallOptionsBox(Program& p) {
     p.hooks.syncOptionButtons = SyncOptionButtons;
-    for (Option o : {Option::StaffLine, Option::KeyboardLine, Option::BarLines, Option::PositionMarks,
-                     Option::HighlightWhilePressed, Option::KeyMovement, Option::HighlightAfterRelease,
-                     Option::ProgramNoises, Option::KeyboardSounds, Option::ErrorVoice,
-                     Option::ClefTable})
+    for (Option o :
+         {Option::StaffLine, Option::KeyboardLine, Option::BarLines, Option::PositionMarks,
+          Option::HighlightWhilePressed, Option::KeyMovement, Option::HighlightAfterRelease,
+          Option::ProgramNoises, Option::KeyboardSounds, Option::ErrorVoice, Option::ClefTable})
         options::Own(p, o, [o](Program& prog) { OptionClick(prog, o); });
     options::Own(p, Option::Help, HelpClick);
 }

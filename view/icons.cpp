@@ -21,7 +21,9 @@ const QColor kSoundRed(150, 0, 0);
 const QColor kCream(253, 247, 215);
 const QColor kShaded(150, 150, 150);
 
-QPen Pen(const QColor& c, double w) { return QPen(c, w, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin); }
+QPen Pen(const QColor& c, double w) {
+    return QPen(c, w, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+}
 
 void Staff(QPainter& g, double width) {
     g.setPen(Pen(kInk, width));
@@ -45,7 +47,8 @@ void Keys(QPainter& g, double x0, double x1, double top, double bottom, int whit
     }
     g.setPen(Qt::NoPen);
     for (int b : blackAfter) {
-        const bool shaded = b < static_cast<int>(fills.size()) && fills[static_cast<size_t>(b)] == kShaded;
+        const bool shaded =
+            b < static_cast<int>(fills.size()) && fills[static_cast<size_t>(b)] == kShaded;
         g.setBrush(shaded ? QColor(95, 95, 95) : kInk);
         g.drawRect(QRectF(x0 + w * (b + 1) - w * 0.3, top, w * 0.6, (bottom - top) * 0.58));
     }
@@ -57,7 +60,8 @@ void Arrow(QPainter& g, double x, double from, double to, const QColor& c) {
     g.drawLine(QPointF(x, from), QPointF(x, to - 2.5 * dir));
     g.setPen(Qt::NoPen);
     g.setBrush(c);
-    g.drawPolygon(QPolygonF({QPointF(x - 3, to - 3.5 * dir), QPointF(x + 3, to - 3.5 * dir), QPointF(x, to)}));
+    g.drawPolygon(QPolygonF(
+        {QPointF(x - 3, to - 3.5 * dir), QPointF(x + 3, to - 3.5 * dir), QPointF(x, to)}));
 }
 
 void StaffLine(QPainter& g) {

@@ -97,7 +97,8 @@ int main(int argc, char** argv) {
     view::QtPrinter printer;
     sound::SdlSound sound;
     view::WindowQueue midiEvents(gate);
-    midi::RtMidiInput midi(clock, [&](std::function<void()> fn) { midiEvents.post(std::move(fn)); });
+    midi::RtMidiInput midi(clock,
+                           [&](std::function<void()> fn) { midiEvents.post(std::move(fn)); });
     Program program(Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale,
                           &files, &log, &midi});
     program.dataPlaces = app::PlatformPlaces(QCoreApplication::applicationDirPath().toStdString());

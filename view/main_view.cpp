@@ -29,7 +29,7 @@ QString ToQt(const std::string& s) { return QString::fromStdString(s); }
 QFont FontOf(const Control& c) {
     // Arial is served by its metric twin.
     QFont f(c.fontName == "Arial" || c.fontName.empty() ? QString("Liberation Sans")
-                                                         : ToQt(c.fontName));
+                                                        : ToQt(c.fontName));
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(c.fontSize * 96.0 / 72.0))));
     f.setBold(c.bold);
     f.setItalic(c.italic);
@@ -252,8 +252,7 @@ void ModelView::paintControl(QPainter& g, const Item& item) {
         }
         case ControlKind::TextBox:
         case ControlKind::ListBox:
-        case ControlKind::Window:
-            break;  // real widgets
+        case ControlKind::Window: break;  // real widgets
     }
     g.restore();
 }

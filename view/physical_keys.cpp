@@ -16,15 +16,15 @@ struct PhysicalKey {
 };
 
 constexpr std::array<PhysicalKey, 27> kKeys = {{
-    {P::Z, 44, Qt::Key_Z},      {P::S, 31, Qt::Key_S},      {P::X, 45, Qt::Key_X},
-    {P::D, 32, Qt::Key_D},      {P::C, 46, Qt::Key_C},      {P::V, 47, Qt::Key_V},
-    {P::G, 34, Qt::Key_G},      {P::B, 48, Qt::Key_B},      {P::H, 35, Qt::Key_H},
-    {P::N, 49, Qt::Key_N},      {P::J, 36, Qt::Key_J},      {P::M, 50, Qt::Key_M},
-    {P::Q, 16, Qt::Key_Q},      {P::Digit2, 3, Qt::Key_2},  {P::W, 17, Qt::Key_W},
-    {P::Digit3, 4, Qt::Key_3},  {P::E, 18, Qt::Key_E},      {P::R, 19, Qt::Key_R},
-    {P::Digit5, 6, Qt::Key_5},  {P::T, 20, Qt::Key_T},      {P::Digit6, 7, Qt::Key_6},
-    {P::Y, 21, Qt::Key_Y},      {P::Digit7, 8, Qt::Key_7},  {P::U, 22, Qt::Key_U},
-    {P::I, 23, Qt::Key_I},      {P::Left, 105, Qt::Key_Left}, {P::Right, 106, Qt::Key_Right},
+    {P::Z, 44, Qt::Key_Z},     {P::S, 31, Qt::Key_S},        {P::X, 45, Qt::Key_X},
+    {P::D, 32, Qt::Key_D},     {P::C, 46, Qt::Key_C},        {P::V, 47, Qt::Key_V},
+    {P::G, 34, Qt::Key_G},     {P::B, 48, Qt::Key_B},        {P::H, 35, Qt::Key_H},
+    {P::N, 49, Qt::Key_N},     {P::J, 36, Qt::Key_J},        {P::M, 50, Qt::Key_M},
+    {P::Q, 16, Qt::Key_Q},     {P::Digit2, 3, Qt::Key_2},    {P::W, 17, Qt::Key_W},
+    {P::Digit3, 4, Qt::Key_3}, {P::E, 18, Qt::Key_E},        {P::R, 19, Qt::Key_R},
+    {P::Digit5, 6, Qt::Key_5}, {P::T, 20, Qt::Key_T},        {P::Digit6, 7, Qt::Key_6},
+    {P::Y, 21, Qt::Key_Y},     {P::Digit7, 8, Qt::Key_7},    {P::U, 22, Qt::Key_U},
+    {P::I, 23, Qt::Key_I},     {P::Left, 105, Qt::Key_Left}, {P::Right, 106, Qt::Key_Right},
 }};
 constexpr int kX11Offset = 8;
 

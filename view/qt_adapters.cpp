@@ -4,15 +4,15 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QPainter>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -55,7 +55,8 @@ void WindowQueue::post(std::function<void()> fn) {
         std::lock_guard lock(mutex_);
         queue_.push_back(std::move(fn));
     }
-    QMetaObject::invokeMethod(this, [this] { drain(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { drain(); }, Qt::QueuedConnection);
 }
 
 void WindowQueue::drain() {
@@ -122,8 +123,8 @@ std::string QtDialogs::documentsFolder() const {
 }
 
 std::optional<std::string> QtDialogs::saveFile(const FileDialogRequest& r) {
-    QFileDialog dialog(parent_, QString::fromStdString(r.title), QString::fromStdString(r.initialDir),
-                       QtFilter(r.filter));
+    QFileDialog dialog(parent_, QString::fromStdString(r.title),
+                       QString::fromStdString(r.initialDir), QtFilter(r.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The filter's extension is added to a name typed without it before the dialog asks
@@ -213,8 +214,8 @@ PrintOutcome QtPrinter::writePdf(const Page& page, const std::string& path) {
         // 1440 dots an inch: one device unit is one twip, and the page is 1/20 of its
         // twips in points.
         pdf.setResolution(1440);
-        const QPageSize size(QSizeF(page.width / 20, page.height / 20), QPageSize::Point,
-                             QString(), QPageSize::ExactMatch);
+        const QPageSize size(QSizeF(page.width / 20, page.height / 20), QPageSize::Point, QString(),
+                             QPageSize::ExactMatch);
         pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         QPainter g;
         if (g.begin(&pdf)) {

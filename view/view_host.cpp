@@ -59,8 +59,12 @@ void ViewHost::mouse(MouseAction action, int x, int y) {
         QApplication::sendEvent(w, &e);
     };
     switch (action) {
-        case MouseAction::Press: send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton); break;
-        case MouseAction::Release: send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton); break;
+        case MouseAction::Press:
+            send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+            break;
+        case MouseAction::Release:
+            send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+            break;
         case MouseAction::Move: send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton); break;
         case MouseAction::Click:
             send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
@@ -78,7 +82,7 @@ void ViewHost::type(const std::string& utf8) {
         if (!w) break;
         const bool enter = cp == U'\n';
         const QString ch = QString::fromUcs4(&cp, 1);
-        const int key = enter ? int(Qt::Key_Return)
+        const int key = enter         ? int(Qt::Key_Return)
                         : cp > 0xFFFF ? int(Qt::Key_unknown)
                                       : int(ch.toUpper().at(0).unicode());
         const QString text = enter ? QString("\r") : ch;

@@ -14,17 +14,20 @@ std::int64_t ToEpochSeconds(const DateTime& t) {
     using namespace std::chrono;
     auto days = sys_days{year{t.year} / month{static_cast<unsigned>(t.month)} /
                          day{static_cast<unsigned>(t.day)}};
-    return duration_cast<seconds>(days.time_since_epoch()).count() + t.hour * 3600 +
-           t.minute * 60 + t.second;
+    return duration_cast<seconds>(days.time_since_epoch()).count() + t.hour * 3600 + t.minute * 60 +
+           t.second;
 }
 DateTime FromEpochSeconds(std::int64_t s) {
     using namespace std::chrono;
     std::int64_t d = s >= 0 ? s / 86400 : (s - 86399) / 86400;
     std::int64_t rest = s - d * 86400;
     year_month_day ymd{sys_days{days{d}}};
-    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-            static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(rest / 3600),
-            static_cast<int>(rest / 60 % 60), static_cast<int>(rest % 60)};
+    return {static_cast<int>(ymd.year()),
+            static_cast<int>(static_cast<unsigned>(ymd.month())),
+            static_cast<int>(static_cast<unsigned>(ymd.day())),
+            static_cast<int>(rest / 3600),
+            static_cast<int>(rest / 60 % 60),
+            static_cast<int>(rest % 60)};
 }
 }  // namespace
 
@@ -32,12 +35,14 @@ VirtualTime::VirtualTime() { baseSeconds_ = ToEpochSeconds({2026, 1, 5, 10, 0, 0
 
 DateTime VirtualTime::now() const { return FromEpochSeconds(baseSeconds_ + elapsedMs_ / 1000); }
 
-void VirtualTime::setClock(const DateTime& t) { baseSeconds_ = ToEpochSeconds(t) - elapsedMs_ / 1000; }
+void VirtualTime::setClock(const DateTime& t) {
+    baseSeconds_ = ToEpochSeconds(t) - elapsedMs_ / 1000;
+}
 
 void VirtualTime::timerChanged(Timer& timer) {
-    due_.erase(std::remove_if(due_.begin(), due_.end(),
-                              [&](const Due& d) { return d.timer == &timer; }),
-               due_.end());
+    due_.erase(
+        std::remove_if(due_.begin(), due_.end(), [&](const Due& d) { return d.timer == &timer; }),
+        due_.end());
     if (timer.enabled() && timer.interval() > 0)
         due_.push_back({&timer, elapsedMs_ + timer.interval(), seq_++});
 }
@@ -149,7 +154,8 @@ PrintOutcome RecordingPrinter::writePdf(const Page& page, const std::string& pat
 std::optional<WriteFault> FaultyFiles::plannedFault(const std::string& path) {
     const std::string folder = std::filesystem::path(path).parent_path().string();
     for (const std::string& ro : readOnly_)
-        if (std::filesystem::path(ro).lexically_normal() == std::filesystem::path(folder).lexically_normal())
+        if (std::filesystem::path(ro).lexically_normal() ==
+            std::filesystem::path(folder).lexically_normal())
             return WriteFault{WriteStep::Open, 0, FileErrorReason(EACCES)};
     if (!fault_ || times_ == 0) return std::nullopt;
     if (times_ > 0) --times_;
@@ -161,8 +167,8 @@ std::optional<WriteFault> FaultyFiles::plannedFault(const std::string& path) {
 TestRig::TestRig() { reset(); }
 
 Ports TestRig::ports() {
-    return {&time, &random, &time, &sound, &dialogs, &printer, &screen, &locale, &files, &log,
-            &midi};
+    return {&time,   &random, &time,  &sound, &dialogs, &printer,
+            &screen, &locale, &files, &log,   &midi};
 }
 
 void TestRig::reset() {

@@ -6,8 +6,8 @@
 #include <memory>
 #include <optional>
 #include <random>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ports.h"
@@ -24,7 +24,7 @@ public:
     std::int64_t steadyMs() const override { return elapsedMs_; }
     void timerChanged(Timer& timer) override;
 
-    void setClock(const DateTime& t);  // sets the wall clock; elapsed time is kept
+    void setClock(const DateTime& t);      // sets the wall clock; elapsed time is kept
     void forgetTimers() { due_.clear(); }  // the program that owned them is gone
     // Moves time forward by ms, firing due timers in order (each handler to completion).
     void advance(std::int64_t ms, Program& program);

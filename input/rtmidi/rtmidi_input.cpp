@@ -104,7 +104,8 @@ struct RtMidiInput::Impl {
         e.channel = (*message)[0] & 0x0F;
         e.note = (*message)[1] & 0x7F;
         e.velocity = (*message)[2] & 0x7F;
-        e.kind = type == 0x90 && e.velocity > 0 ? MidiEvent::Kind::NoteOn : MidiEvent::Kind::NoteOff;
+        e.kind =
+            type == 0x90 && e.velocity > 0 ? MidiEvent::Kind::NoteOn : MidiEvent::Kind::NoteOff;
         e.ms = input->owner->clock.steadyMs();
         input->owner->deliver(std::move(e));
     }

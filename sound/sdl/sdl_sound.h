@@ -22,7 +22,7 @@ public:
     void setFile(const PlayerRef& player, const std::string& path) override;
     void command(const PlayerRef& player, SoundCommand command) override;
 
-    bool active() const { return active_; }  // false: no audio device, every call is silent
+    bool active() const { return active_; }        // false: no audio device, every call is silent
     int channelOf(const PlayerRef& player) const;  // -1 for a player without a file
     bool hasSound(const PlayerRef& player) const;  // its file was loaded
 

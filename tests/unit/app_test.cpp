@@ -18,8 +18,9 @@ protected:
     void SetUp() override {
         InstallAll(p());
         root = fs::temp_directory_path() /
-               ("velondo_app_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+               ("velondo_app_test_" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root);
         fs::create_directories(root);
         // Nothing of the delivered data tree is read or written here.
@@ -86,14 +87,13 @@ TEST_P(SplashDurationTest, FollowsTheHourCorrectedDraw) {
     EXPECT_TRUE(p().splash.TmrVia.enabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clock, SplashDurationTest,
-    ::testing::Values(ClockCase{"midnight_r0", 0, 0, 0, 0.0, 2000},
-                      ClockCase{"midnight_last", 0, 0, 0, 0.95, 2300},
-                      ClockCase{"half_past_one", 1, 30, 0, 0.3, 2200},
-                      ClockCase{"evening_negative", 23, 0, 0, 0.0, 2000},
-                      ClockCase{"afternoon_negative", 13, 5, 59, 0.95, 2125}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Clock, SplashDurationTest,
+                         ::testing::Values(ClockCase{"midnight_r0", 0, 0, 0, 0.0, 2000},
+                                           ClockCase{"midnight_last", 0, 0, 0, 0.95, 2300},
+                                           ClockCase{"half_past_one", 1, 30, 0, 0.3, 2200},
+                                           ClockCase{"evening_negative", 23, 0, 0, 0.0, 2000},
+                                           ClockCase{"afternoon_negative", 13, 5, 59, 0.95, 2125}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class FarewellTest : public AppTest, public ::testing::WithParamInterface<ClockCase> {};
 
@@ -107,14 +107,13 @@ TEST_P(FarewellTest, ChoosesItsTextByTheClockCorrectedDraw) {
     EXPECT_TRUE(p().main.TmrEsci.enabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clock, FarewellTest,
-    ::testing::Values(ClockCase{"zero", 10, 0, 0, 0.0, 1},
-                      ClockCase{"second_59_wraps", 10, 0, 59, 0.0, 1},
-                      ClockCase{"second_59_r_tenth", 10, 0, 59, 0.1, 2},
-                      ClockCase{"half_hour", 10, 30, 0, 0.3, 7},
-                      ClockCase{"last", 10, 0, 0, 0.999, 8}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Clock, FarewellTest,
+                         ::testing::Values(ClockCase{"zero", 10, 0, 0, 0.0, 1},
+                                           ClockCase{"second_59_wraps", 10, 0, 59, 0.0, 1},
+                                           ClockCase{"second_59_r_tenth", 10, 0, 59, 0.1, 2},
+                                           ClockCase{"half_hour", 10, 30, 0, 0.3, 7},
+                                           ClockCase{"last", 10, 0, 0, 0.999, 8}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AppTest, MainLoadRunsItsStepsInOrder) {
     std::vector<std::string> steps;
@@ -143,7 +142,9 @@ TEST_F(AppTest, KeysTakeTheirEdgeWhenTheMovementOptionIsRead) {
         rig.reset();
         InstallAll(p());
         p().dataRootCandidates = {Folder("data", true)};
-        p().hooks.readOptions = [movement](Program& prog) { prog.main.lblVisualizzaB[8].on = movement; };
+        p().hooks.readOptions = [movement](Program& prog) {
+            prog.main.lblVisualizzaB[8].on = movement;
+        };
         app::MainLoad(p());
         for (int k = 1; k <= 49; ++k) EXPECT_EQ(p().main.lblTasto[k].border, movement) << k;
     }
@@ -181,12 +182,11 @@ TEST_P(ExitYesTest, UnsavedNamedProfileAsksFirst) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, ExitYesTest,
-    ::testing::Values(ExitCase{"unsaved_named", false, true, true},
-                      ExitCase{"unsaved_automatic", false, false, false},
-                      ExitCase{"saved_named", true, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, ExitYesTest,
+                         ::testing::Values(ExitCase{"unsaved_named", false, true, true},
+                                           ExitCase{"unsaved_automatic", false, false, false},
+                                           ExitCase{"saved_named", true, true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AppTest, ExitTimerWritesTheStateFilesThenEnds) {
     int writes = 0;

@@ -22,14 +22,14 @@ TEST_P(ChoiceIndexTest, FollowsTheClockCorrectedDraw) {
     EXPECT_EQ(ClockChoice(c.n, c.r, t), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Draws, ChoiceIndexTest,
-    ::testing::Values(ChoiceCase{"zero_clock_zero_r", 8, 0.0, 0, 0, 1},
-                      ChoiceCase{"negative_sum_wraps", 8, 0.0, 0, 59, 1},  // Int(8 × −0.967) = −8, mod 8 = 0
-                      ChoiceCase{"near_one", 8, 0.999, 0, 0, 8},
-                      ChoiceCase{"pool_of_ten", 10, 0.1, 0, 59, 2},
-                      ChoiceCase{"large_minute", 3, 0.5, 59, 0, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Draws, ChoiceIndexTest,
+                         ::testing::Values(ChoiceCase{"zero_clock_zero_r", 8, 0.0, 0, 0, 1},
+                                           ChoiceCase{"negative_sum_wraps", 8, 0.0, 0, 59,
+                                                      1},  // Int(8 × −0.967) = −8, mod 8 = 0
+                                           ChoiceCase{"near_one", 8, 0.999, 0, 0, 8},
+                                           ChoiceCase{"pool_of_ten", 10, 0.1, 0, 59, 2},
+                                           ChoiceCase{"large_minute", 3, 0.5, 59, 0, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(VirtualTime, FiresDueTimersInOrderAndKeepsRepeating) {
     testing::TestRig rig;
@@ -43,9 +43,9 @@ TEST(VirtualTime, FiresDueTimersInOrderAndKeepsRepeating) {
     p.main.TmrTempo.setEnabled(true);
     p.main.TmrCountDown.setEnabled(true);
     rig.time.advance(1000, p);
-        // At 900 ms both are due: the one enabled earlier fires first.
-    EXPECT_EQ(fired, (std::vector<std::string>{"T", "T", "T", "T", "T", "T", "T", "T", "C", "T",
-                                               "T"}));
+    // At 900 ms both are due: the one enabled earlier fires first.
+    EXPECT_EQ(fired,
+              (std::vector<std::string>{"T", "T", "T", "T", "T", "T", "T", "T", "C", "T", "T"}));
     EXPECT_EQ(rig.time.now().second, 1);
 }
 

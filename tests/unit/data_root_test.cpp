@@ -44,7 +44,7 @@ std::map<std::string, std::string> Snapshot(const fs::path& dir) {
 }
 
 class DataRootTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         root = fs::temp_directory_path() /
                ("velondo_data_root_" + std::to_string(::getpid()) + "_" +
@@ -225,7 +225,7 @@ struct HomeCase {
 };
 
 class UserDataRootTest : public ::testing::TestWithParam<HomeCase> {
-  protected:
+protected:
     void TearDown() override {
         ::unsetenv("XDG_DATA_HOME");
         ::unsetenv("HOME");

@@ -21,8 +21,9 @@ namespace fs = std::filesystem;
 class FilesTest : public ::testing::Test {
 protected:
     FilesTest() {
-        dir = fs::temp_directory_path() / ("velondo-files-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() /
+              ("velondo-files-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -55,7 +56,8 @@ TEST_P(WriteFaultTest, KeepsTheOldFileWholeAndSaysWhy) {
     EXPECT_FALSE(out.ok);
     EXPECT_EQ(out.reason, GetParam().fault.reason);
     EXPECT_EQ(Slurp("p.txt"), "old\r\n");
-    EXPECT_EQ(files.list(dir.string()), std::vector<std::string>{"p.txt"}) << "temporary left behind";
+    EXPECT_EQ(files.list(dir.string()), std::vector<std::string>{"p.txt"})
+        << "temporary left behind";
     // The next write is not planned to fail.
     EXPECT_TRUE(files.writeAtomic(At("p.txt"), "new\r\n"));
     EXPECT_EQ(Slurp("p.txt"), "new\r\n");
@@ -132,8 +134,8 @@ TEST_F(FilesTest, AWriterKilledAtAnyMomentLeavesAWholeFile) {
         int status = 0;
         ::waitpid(child, &status, 0);
         const std::string now = Slurp("Default.txt");
-        ASSERT_TRUE(now == a || now == b) << "torn file after round " << round << ": "
-                                          << now.size() << " bytes";
+        ASSERT_TRUE(now == a || now == b)
+            << "torn file after round " << round << ": " << now.size() << " bytes";
         (now == a ? sawA : sawB)++;
     }
     // Both versions were caught: the kills really landed during the writes.

@@ -87,16 +87,15 @@ TEST_P(MidiNoteLabelTest, NamesEveryMidiNote) {
     EXPECT_EQ(input::MidiNoteLabel(GetParam().note), GetParam().label);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Labels, MidiNoteLabelTest,
-    ::testing::Values(LabelCase{"sample_one_has_no_digit", 24, "DO"},
-                      LabelCase{"octave_zero_sharp", 30, "FA#"},
-                      LabelCase{"just_below_sample_one", 23, "SI-1"},
-                      LabelCase{"midi_zero", 0, "DO-2"},
-                      LabelCase{"middle_do", 60, "DO3"},
-                      LabelCase{"above_the_samples", 97, "DO#6"},
-                      LabelCase{"midi_top", 127, "SOL8"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Labels, MidiNoteLabelTest,
+                         ::testing::Values(LabelCase{"sample_one_has_no_digit", 24, "DO"},
+                                           LabelCase{"octave_zero_sharp", 30, "FA#"},
+                                           LabelCase{"just_below_sample_one", 23, "SI-1"},
+                                           LabelCase{"midi_zero", 0, "DO-2"},
+                                           LabelCase{"middle_do", 60, "DO3"},
+                                           LabelCase{"above_the_samples", 97, "DO#6"},
+                                           LabelCase{"midi_top", 127, "SOL8"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InputTest, NoteOutsideSaysWhichAndWhereTheKeyboardLies) {
     notation::SetKeyboardRegister(p, Register::Media);
@@ -141,15 +140,14 @@ TEST_P(ComputerKeysBaseTest, StartsAtTheDoAtOrBelowTheRangesLowestKey) {
     EXPECT_EQ(ui::ComputerKeysBase(p), GetParam().base);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, ComputerKeysBaseTest,
-    ::testing::Values(BaseCase{"range_from_a_do", 13, 34, 13},
-                      BaseCase{"range_from_a_sol", 20, 40, 13},
-                      BaseCase{"range_from_key_one", 1, 10, 1},
-                      BaseCase{"range_in_the_last_octave", 44, 49, 37},
-                      BaseCase{"range_on_the_top_do", 49, 49, 37},
-                      BaseCase{"no_range", 0, 0, 13}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ranges, ComputerKeysBaseTest,
+                         ::testing::Values(BaseCase{"range_from_a_do", 13, 34, 13},
+                                           BaseCase{"range_from_a_sol", 20, 40, 13},
+                                           BaseCase{"range_from_key_one", 1, 10, 1},
+                                           BaseCase{"range_in_the_last_octave", 44, 49, 37},
+                                           BaseCase{"range_on_the_top_do", 49, 49, 37},
+                                           BaseCase{"no_range", 0, 0, 13}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InputTest, ArrowsMoveTheOctavesWithinTheKeyboardUntilTheRangeChanges) {
     MarkKeys(25, 40);

@@ -91,17 +91,16 @@ TEST_P(RowLabelTest, StandsOnItsKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RowLabelTest,
-    ::testing::Values(RowLabelCase{"natural_on_key_1", 1, 1, "DO", 60, 10815, 9.75},
-                      RowLabelCase{"top_key_49", 1, 49, "DO", 14760, 10815, 9.75},
-                      RowLabelCase{"white_sharp", 2, 6, "Mi#", 60 + 525 * 3, 10500, 9.75},
-                      RowLabelCase{"black_sharp_centred", 2, 2, "Do#", 60 + 315 - 105, 8550, 9.75},
-                      RowLabelCase{"black_flat", 3, 47, "Sib", 60 + 3675 * 3 + 3045 - 105, 8760,
-                                   9.75},
-                      RowLabelCase{"white_flat", 3, 12, "Dob", 60 + 525 * 6, 11130, 9.75},
-                      RowLabelCase{"black_double_sharp", 4, 7, "Mix", 60 + 1890 - 105, 8340, 9.75},
-                      // 9 pt instead of 9.75, lowered by the smaller ascent to the row's baseline
-                      RowLabelCase{"five_letters", 5, 6, "Solbb", 60 + 525 * 3,
-                                   11130 + 0.75 * 20 * 0.905, 9}),
+    ::testing::Values(
+        RowLabelCase{"natural_on_key_1", 1, 1, "DO", 60, 10815, 9.75},
+        RowLabelCase{"top_key_49", 1, 49, "DO", 14760, 10815, 9.75},
+        RowLabelCase{"white_sharp", 2, 6, "Mi#", 60 + 525 * 3, 10500, 9.75},
+        RowLabelCase{"black_sharp_centred", 2, 2, "Do#", 60 + 315 - 105, 8550, 9.75},
+        RowLabelCase{"black_flat", 3, 47, "Sib", 60 + 3675 * 3 + 3045 - 105, 8760, 9.75},
+        RowLabelCase{"white_flat", 3, 12, "Dob", 60 + 525 * 6, 11130, 9.75},
+        RowLabelCase{"black_double_sharp", 4, 7, "Mix", 60 + 1890 - 105, 8340, 9.75},
+        // 9 pt instead of 9.75, lowered by the smaller ascent to the row's baseline
+        RowLabelCase{"five_letters", 5, 6, "Solbb", 60 + 525 * 3, 11130 + 0.75 * 20 * 0.905, 9}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Tut and Sel after every toggle of a row: (button clicked, TotAlterazioni, Tut, Sel).
@@ -131,32 +130,30 @@ TEST_P(SummaryButtonsTest, FollowEveryRowToggle) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SummaryButtonsTest,
-    ::testing::Values(
-        ToggleCase{"all_rows_one_by_one",
-                   "1",
-                   {{2, "3", false, false},
-                    {3, "7", false, false},
-                    {4, "15", false, false},
-                    {5, "31", true, false},
-                    {3, "27", false, false},
-                    {3, "31", true, false}}},
-        ToggleCase{"sharps_and_flats_selected",
-                   "6",
-                   {{1, "0", false, false},
-                    {2, "2", false, false},
-                    {3, "6", false, true},
-                    {1, "7", false, false},
-                    {1, "6", false, true}}},
-        ToggleCase{"everything_selected",
-                   "31",
-                   {{2, "3", false, false},
-                    {3, "7", false, false},
-                    {4, "15", false, false},
-                    {5, "31", true, true},
-                    {1, "30", false, false}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, SummaryButtonsTest,
+                         ::testing::Values(ToggleCase{"all_rows_one_by_one",
+                                                      "1",
+                                                      {{2, "3", false, false},
+                                                       {3, "7", false, false},
+                                                       {4, "15", false, false},
+                                                       {5, "31", true, false},
+                                                       {3, "27", false, false},
+                                                       {3, "31", true, false}}},
+                                           ToggleCase{"sharps_and_flats_selected",
+                                                      "6",
+                                                      {{1, "0", false, false},
+                                                       {2, "2", false, false},
+                                                       {3, "6", false, true},
+                                                       {1, "7", false, false},
+                                                       {1, "6", false, true}}},
+                                           ToggleCase{"everything_selected",
+                                                      "31",
+                                                      {{2, "3", false, false},
+                                                       {3, "7", false, false},
+                                                       {4, "15", false, false},
+                                                       {5, "31", true, true},
+                                                       {1, "30", false, false}}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KeyboardTest, TutShowsEveryRowThenHidesThemAll) {
     Click(6);
@@ -164,7 +161,7 @@ TEST_F(KeyboardTest, TutShowsEveryRowThenHidesThemAll) {
     EXPECT_TRUE(m.lblVisualizza[6].on);
     EXPECT_FALSE(m.lblVisualizza[7].on);  // only naturals are selected
     for (int r = 1; r <= 5; ++r) EXPECT_TRUE(m.lblVisualizza[r].on) << r;
-    EXPECT_TRUE(Shown(5, 6));  // "Solbb"
+    EXPECT_TRUE(Shown(5, 6));   // "Solbb"
     EXPECT_FALSE(Shown(4, 9));  // SOL#/LAb has no double-sharp name
 
     Click(6);
@@ -268,14 +265,12 @@ TEST_P(KeyPressTest, LightsTheKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     Options, KeyPressTest,
-    ::testing::Values(PressCase{"only_while_held", true, false, false, kGreen, colors::Black, false},
-                      PressCase{"kept_after_release", false, false, true, kGreen, kGreen, false},
-                      PressCase{"movement_only", false, true, false, colors::Black, colors::Black,
-                                true},
-                      PressCase{"movement_and_held", true, true, false, kGreen, colors::Black,
-                                true},
-                      PressCase{"no_option", false, false, false, colors::Black, colors::Black,
-                                false}),
+    ::testing::Values(
+        PressCase{"only_while_held", true, false, false, kGreen, colors::Black, false},
+        PressCase{"kept_after_release", false, false, true, kGreen, kGreen, false},
+        PressCase{"movement_only", false, true, false, colors::Black, colors::Black, true},
+        PressCase{"movement_and_held", true, true, false, kGreen, colors::Black, true},
+        PressCase{"no_option", false, false, false, colors::Black, colors::Black, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(KeyboardTest, KeptHighlightMovesToTheNextKeyAndRemembersShading) {

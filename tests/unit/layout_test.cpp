@@ -136,12 +136,13 @@ TEST_P(ScaleLayoutTest, StretchesByTheScreenFactors) {
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, ScaleLayoutTest,
-    ::testing::Values(ScaleCase{"sxga_1280x1024", 19200, 15360, 1.25, 15360.0 / 11520, 19200.0 / 15600},
-                      // On screens wider than 4:3 fonts follow the height, not the width.
-                      ScaleCase{"design_height_wider", 20490, 11520, 20490.0 / 15360, 1, 11520.0 / 11700},
-                      ScaleCase{"full_hd_1920x1080", 28800, 16200, 1.875, 1.40625, 16200.0 / 11700},
-                      ScaleCase{"smaller_800x600", 12000, 9000, 12000.0 / 15360, 9000.0 / 11520,
-                                12000.0 / 15600}),
+    ::testing::Values(
+        ScaleCase{"sxga_1280x1024", 19200, 15360, 1.25, 15360.0 / 11520, 19200.0 / 15600},
+        // On screens wider than 4:3 fonts follow the height, not the width.
+        ScaleCase{"design_height_wider", 20490, 11520, 20490.0 / 15360, 1, 11520.0 / 11700},
+        ScaleCase{"full_hd_1920x1080", 28800, 16200, 1.875, 1.40625, 16200.0 / 11700},
+        ScaleCase{"smaller_800x600", 12000, 9000, 12000.0 / 15360, 9000.0 / 11520,
+                  12000.0 / 15600}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LayoutTest, ExceptionsKeepTheirDesign) {

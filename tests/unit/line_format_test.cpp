@@ -34,7 +34,9 @@ struct DecodeCase {
     std::string text;
 };
 class DecodeTest : public ::testing::TestWithParam<DecodeCase> {};
-TEST_P(DecodeTest, GivesTheUtf8Text) { EXPECT_EQ(DecodeFileText(GetParam().bytes), GetParam().text); }
+TEST_P(DecodeTest, GivesTheUtf8Text) {
+    EXPECT_EQ(DecodeFileText(GetParam().bytes), GetParam().text);
+}
 INSTANTIATE_TEST_SUITE_P(
     Files, DecodeTest,
     ::testing::Values(DecodeCase{"ascii", "\"Mario\"\r\n", "\"Mario\"\r\n"},
@@ -84,14 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"quoted_number_is_text", "\"13\"", "13", {}, {}},
         LineCase{"missing_closing_quote", "\"Mario", {}, {}, {}},
         LineCase{"quote_inside", "\"Ma\"rio\"", {}, {}, {}},
-        LineCase{"lone_quote", "\"", {}, {}, {}},
-        LineCase{"true", "#TRUE#", {}, true, {}},
+        LineCase{"lone_quote", "\"", {}, {}, {}}, LineCase{"true", "#TRUE#", {}, true, {}},
         LineCase{"false", "#FALSE#", {}, false, {}},
         LineCase{"lowercase_flag", "#true#", {}, {}, {}},
-        LineCase{"colour", "16777215", {}, {}, 16777215},
-        LineCase{"negative", "-5", {}, {}, -5},
-        LineCase{"plus_sign", "+5", {}, {}, {}},
-        LineCase{"trailing_blank", "5 ", {}, {}, {}},
+        LineCase{"colour", "16777215", {}, {}, 16777215}, LineCase{"negative", "-5", {}, {}, -5},
+        LineCase{"plus_sign", "+5", {}, {}, {}}, LineCase{"trailing_blank", "5 ", {}, {}, {}},
         LineCase{"empty_line", "", {}, {}, {}}),
     CaseName<LineCase>);
 
@@ -124,20 +123,22 @@ struct NameCase {
     std::string kept;
 };
 class FitNameTest : public ::testing::TestWithParam<NameCase> {};
-TEST_P(FitNameTest, KeepsWhatTheFormatHolds) { EXPECT_EQ(FitName(GetParam().typed), GetParam().kept); }
+TEST_P(FitNameTest, KeepsWhatTheFormatHolds) {
+    EXPECT_EQ(FitName(GetParam().typed), GetParam().kept);
+}
 INSTANTIATE_TEST_SUITE_P(
     Names, FitNameTest,
-    ::testing::Values(
-        NameCase{"plain", "Mario", "Mario"},
-        NameCase{"double_quote_becomes_apostrophe", "Il \"Re\"", "Il 'Re'"},
-        NameCase{"accents_kept", "Niccolò Paganini", "Niccolò Paganini"},
-        NameCase{"thirty_characters_kept", std::string(30, 'a'), std::string(30, 'a')},
-        NameCase{"thirty_one_cut", std::string(31, 'a'), std::string(30, 'a')},
-        // Thirty characters, not thirty bytes: "ò" is two bytes in the program.
-        NameCase{"accented_cut_by_characters", std::string(29, 'a') + "òò",
-                 std::string(29, 'a') + "ò"},
-        NameCase{"foreign_letter_dropped", "Ωmega", "mega"},
-        NameCase{"line_break_dropped", "Ma\nrio", "Mario"}),
+    ::testing::Values(NameCase{"plain", "Mario", "Mario"},
+                      NameCase{"double_quote_becomes_apostrophe", "Il \"Re\"", "Il 'Re'"},
+                      NameCase{"accents_kept", "Niccolò Paganini", "Niccolò Paganini"},
+                      NameCase{"thirty_characters_kept", std::string(30, 'a'),
+                               std::string(30, 'a')},
+                      NameCase{"thirty_one_cut", std::string(31, 'a'), std::string(30, 'a')},
+                      // Thirty characters, not thirty bytes: "ò" is two bytes in the program.
+                      NameCase{"accented_cut_by_characters", std::string(29, 'a') + "òò",
+                               std::string(29, 'a') + "ò"},
+                      NameCase{"foreign_letter_dropped", "Ωmega", "mega"},
+                      NameCase{"line_break_dropped", "Ma\nrio", "Mario"}),
     CaseName<NameCase>);
 
 struct ReadProblemCase {

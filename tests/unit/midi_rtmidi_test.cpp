@@ -59,8 +59,8 @@ TEST(MidiRtMidi, VirtualKeyboardIsConnectedPlayedAndDropped) {
 
     WindowThread window;
     SystemClock clock;
-    midi::RtMidiInput input(clock, [&](std::function<void()> fn) { window.post(std::move(fn)); },
-                            50ms);
+    midi::RtMidiInput input(
+        clock, [&](std::function<void()> fn) { window.post(std::move(fn)); }, 50ms);
     testing::TestRig rig;
     Ports ports = rig.ports();
     ports.midi = &input;
@@ -75,7 +75,8 @@ TEST(MidiRtMidi, VirtualKeyboardIsConnectedPlayedAndDropped) {
 
     RtMidiOut keyboard(RtMidi::UNIX_JACK, "Tastiera di prova");
     keyboard.openVirtualPort("uscita");
-    const std::string caption = std::string(input::texts::MidiConnected) + "Tastiera di prova:uscita";
+    const std::string caption =
+        std::string(input::texts::MidiConnected) + "Tastiera di prova:uscita";
     ASSERT_TRUE(window.runUntil([&] { return p.main.lblMessaggioMidi.caption == caption; }))
         << "shown: " << p.main.lblMessaggioMidi.caption;
     EXPECT_TRUE(p.main.lblMessaggioMidi.visible);
@@ -112,8 +113,8 @@ TEST(MidiRtMidi, VirtualKeyboardIsConnectedPlayedAndDropped) {
     ASSERT_TRUE(window.runUntil([&] { return PianoPlays(rig.sound.log()) == 1; }));
     EXPECT_EQ(p.main.ShpTasto[25].fillColor, ui::keycolors::Pressed);
     keyboard.closePort();
-    EXPECT_TRUE(window.runUntil(
-        [&] { return p.main.ShpTasto[25].fillColor == ui::keycolors::White; }));
+    EXPECT_TRUE(
+        window.runUntil([&] { return p.main.ShpTasto[25].fillColor == ui::keycolors::White; }));
     EXPECT_TRUE(input.openInputs().empty());
     EXPECT_EQ(window.postedFromWindowThread, 0);  // everything came from RtMidi's threads
 }
@@ -126,8 +127,8 @@ TEST(MidiRtMidi, WithoutAnyBackEndStaysSilent) {
     {
         WindowThread window;
         SystemClock clock;
-        midi::RtMidiInput input(clock, [&](std::function<void()> fn) { window.post(std::move(fn)); },
-                                20ms);
+        midi::RtMidiInput input(
+            clock, [&](std::function<void()> fn) { window.post(std::move(fn)); }, 20ms);
         input.start([](const MidiEvent&) {});
         std::this_thread::sleep_for(200ms);  // several looks for inputs
         for (const std::string& name : input.openInputs())

@@ -42,8 +42,7 @@ struct Breakage {
     const char* report;  // a piece of the expected report
 };
 
-class InvariantBreakTest : public InvariantsTest,
-                           public ::testing::WithParamInterface<Breakage> {};
+class InvariantBreakTest : public InvariantsTest, public ::testing::WithParamInterface<Breakage> {};
 
 TEST_P(InvariantBreakTest, IsReported) {
     GetParam().apply(p());
@@ -71,30 +70,30 @@ INSTANTIATE_TEST_SUITE_P(
                  "NumeroScelto negative"},
         Breakage{"count_caption_text", [](Program& p) { p.main.lblDiesis[0].caption = "x"; },
                  "lblDiesis(0) not a count"},
-        Breakage{"row_below_empty_row",
-                 [](Program& p) { FillRow(p, 2, "13", "0", "1,5"); }, "below an empty row"},
+        Breakage{"row_below_empty_row", [](Program& p) { FillRow(p, 2, "13", "0", "1,5"); },
+                 "below an empty row"},
         Breakage{"rows_out_of_order",
                  [](Program& p) {
                      FillRow(p, 1, "13", "2", "1,5");
                      FillRow(p, 2, "13", "1", "1,5");
                  },
                  "ranks below row"},
-        Breakage{"row_number_not_a_number",
-                 [](Program& p) { FillRow(p, 1, "13", "0", "presto"); }, "not a number"},
+        Breakage{"row_number_not_a_number", [](Program& p) { FillRow(p, 1, "13", "0", "presto"); },
+                 "not a number"},
         Breakage{"red_row_not_entered",
                  [](Program& p) {
                      FillRow(p, 1, "13", "0", "1,5");
                      p.main.lblMediaSec[1].foreColor = Rgb(255, 0, 0);
                  },
                  "ranking row 1 red"},
-        Breakage{"frame_between_trials",
-                 [](Program& p) { p.main.ShpEvidenzia[4].visible = true; }, "1 highlight frames"},
+        Breakage{"frame_between_trials", [](Program& p) { p.main.ShpEvidenzia[4].visible = true; },
+                 "1 highlight frames"},
         Breakage{"clock_between_trials", [](Program& p) { p.main.TmrTempo.setEnabled(true); },
                  "TmrTempo on"},
-        Breakage{"countdown_without_line",
-                 [](Program& p) { p.main.TmrCountDown.setEnabled(true); }, "TmrCountDown on"},
-        Breakage{"held_timer_without_button",
-                 [](Program& p) { p.main.TmrAvanti.setEnabled(true); }, "no button held"}),
+        Breakage{"countdown_without_line", [](Program& p) { p.main.TmrCountDown.setEnabled(true); },
+                 "TmrCountDown on"},
+        Breakage{"held_timer_without_button", [](Program& p) { p.main.TmrAvanti.setEnabled(true); },
+                 "no button held"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InvariantsTest, AOneShotTimerThatStaysOnIsReported) {
@@ -109,9 +108,9 @@ TEST_F(InvariantsTest, AOneShotTimerThatStaysOnIsReported) {
 
 struct FileCase {
     const char* name;
-    std::string file;      // below Velondo7/
+    std::string file;  // below Velondo7/
     std::string content;
-    const char* problem;   // "" when it reads back whole
+    const char* problem;  // "" when it reads back whole
 };
 
 std::string Delivered(const char* file) {
@@ -128,7 +127,8 @@ std::string Lines(int n, const std::string& line = "\"x\"") {
 class DataFileTest : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(DataFileTest, ReadsBackWholeOrSaysWhy) {
-    const fs::path dir = fs::temp_directory_path() / ("velondo_data_file_" + std::string(GetParam().name));
+    const fs::path dir =
+        fs::temp_directory_path() / ("velondo_data_file_" + std::string(GetParam().name));
     fs::remove_all(dir);
     const fs::path path = dir / "Velondo7" / GetParam().file;
     fs::create_directories(path.parent_path());

@@ -50,19 +50,19 @@ TEST_P(KeyLabels, CommandWritesTheRegistersLabels) {
     EXPECT_EQ(p.state.PosizioneNota[50], "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Registers, KeyLabels,
-    ::testing::Values(LabelCase{"grave_1_octave0_has_no_digit", Register::Grave, 1, "DO"},
-                      LabelCase{"grave_9_black", Register::Grave, 9, "SOL#"},
-                      LabelCase{"grave_13", Register::Grave, 13, "DO1"},
-                      LabelCase{"grave_49", Register::Grave, 49, "DO4"},
-                      LabelCase{"media_1", Register::Media, 1, "DO1"},
-                      LabelCase{"media_25", Register::Media, 25, "DO3"},
-                      LabelCase{"media_47", Register::Media, 47, "LA#4"},
-                      LabelCase{"acuta_1", Register::Acuta, 1, "DO2"},
-                      LabelCase{"acuta_12", Register::Acuta, 12, "SI2"},
-                      LabelCase{"acuta_49", Register::Acuta, 49, "DO6"}),
-    CaseName<LabelCase>);
+INSTANTIATE_TEST_SUITE_P(Registers, KeyLabels,
+                         ::testing::Values(LabelCase{"grave_1_octave0_has_no_digit",
+                                                     Register::Grave, 1, "DO"},
+                                           LabelCase{"grave_9_black", Register::Grave, 9, "SOL#"},
+                                           LabelCase{"grave_13", Register::Grave, 13, "DO1"},
+                                           LabelCase{"grave_49", Register::Grave, 49, "DO4"},
+                                           LabelCase{"media_1", Register::Media, 1, "DO1"},
+                                           LabelCase{"media_25", Register::Media, 25, "DO3"},
+                                           LabelCase{"media_47", Register::Media, 47, "LA#4"},
+                                           LabelCase{"acuta_1", Register::Acuta, 1, "DO2"},
+                                           LabelCase{"acuta_12", Register::Acuta, 12, "SI2"},
+                                           LabelCase{"acuta_49", Register::Acuta, 49, "DO6"}),
+                         CaseName<LabelCase>);
 
 TEST_F(NotationTest, StartsWithTheAcutaLabelsAndEmptyCounts) {
     EXPECT_EQ(p.state.PosizioneNota[0], "DO1");
@@ -117,17 +117,16 @@ TEST_P(FindKey, GivesTheKeyCarryingTheLabel) {
     EXPECT_EQ(key ? key->value : 0, c.key);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Labels, FindKey,
-    ::testing::Values(FindCase{"sol3_grave", Register::Grave, "SOL3", 44},
-                      FindCase{"sol3_media", Register::Media, "SOL3", 32},
-                      FindCase{"sol3_acuta", Register::Acuta, "SOL3", 20},
-                      FindCase{"do6_grave", Register::Grave, "DO6", 0},
-                      FindCase{"do6_media", Register::Media, "DO6", 0},
-                      FindCase{"do6_acuta", Register::Acuta, "DO6", 49},
-                      FindCase{"case_matters", Register::Grave, "sol3", 0},
-                      FindCase{"empty_is_no_key", Register::Grave, "", 0}),
-    CaseName<FindCase>);
+INSTANTIATE_TEST_SUITE_P(Labels, FindKey,
+                         ::testing::Values(FindCase{"sol3_grave", Register::Grave, "SOL3", 44},
+                                           FindCase{"sol3_media", Register::Media, "SOL3", 32},
+                                           FindCase{"sol3_acuta", Register::Acuta, "SOL3", 20},
+                                           FindCase{"do6_grave", Register::Grave, "DO6", 0},
+                                           FindCase{"do6_media", Register::Media, "DO6", 0},
+                                           FindCase{"do6_acuta", Register::Acuta, "DO6", 49},
+                                           FindCase{"case_matters", Register::Grave, "sol3", 0},
+                                           FindCase{"empty_is_no_key", Register::Grave, "", 0}),
+                         CaseName<FindCase>);
 
 // --- spellings ---
 
@@ -137,13 +136,20 @@ TEST_F(NotationTest, SpellingCaptionsFollowTheKeysPitchClass) {
         Spelling s;
         const char* text;
     };
-    const Cell cells[] = {{1, Spelling::Natural, "DO"},      {1, Spelling::Sharp, "Si#"},
-                          {1, Spelling::Flat, ""},           {1, Spelling::DoubleSharp, ""},
-                          {1, Spelling::DoubleFlat, "Rebb"}, {2, Spelling::Sharp, "Do#"},
-                          {2, Spelling::Flat, "Reb"},        {2, Spelling::DoubleSharp, "Six"},
-                          {49, Spelling::Sharp, "Si#"},      {9, Spelling::Sharp, "Sol#"},
-                          {9, Spelling::Flat, "Lab"},        {9, Spelling::Natural, ""},
-                          {9, Spelling::DoubleSharp, ""},    {9, Spelling::DoubleFlat, ""},
+    const Cell cells[] = {{1, Spelling::Natural, "DO"},
+                          {1, Spelling::Sharp, "Si#"},
+                          {1, Spelling::Flat, ""},
+                          {1, Spelling::DoubleSharp, ""},
+                          {1, Spelling::DoubleFlat, "Rebb"},
+                          {2, Spelling::Sharp, "Do#"},
+                          {2, Spelling::Flat, "Reb"},
+                          {2, Spelling::DoubleSharp, "Six"},
+                          {49, Spelling::Sharp, "Si#"},
+                          {9, Spelling::Sharp, "Sol#"},
+                          {9, Spelling::Flat, "Lab"},
+                          {9, Spelling::Natural, ""},
+                          {9, Spelling::DoubleSharp, ""},
+                          {9, Spelling::DoubleFlat, ""},
                           {18, Spelling::DoubleFlat, "Solbb"}};
     for (const auto& c : cells)
         EXPECT_EQ(SpellingArray(p, c.s)[c.key].caption, c.text) << "key " << c.key;
@@ -179,30 +185,29 @@ TEST_P(StaffMapping, PlacesTheSpelledNote) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedRows, StaffMapping,
-    ::testing::Values(
-        StaffCase{"violino_do3", 1, "DO3", "DO", "10.gif"},
-        StaffCase{"violino_do3_as_si_sharp", 1, "DO3", "Si#", "09di.gif"},
-        StaffCase{"violino_do3_as_rebb", 1, "DO3", "Rebb", "11db.gif"},
-        StaffCase{"basso_re_as_dox", 7, "RE", "Dox", "01dd.gif"},
-        StaffCase{"basso_re4_as_mibb", 7, "RE4", "Mibb", "31db.gif"},
-        StaffCase{"baritono_fa2_third_line", 6, "FA2", "FA", "16.gif"},
-        StaffCase{"basso_do_below_window", 7, "DO", "DO", ""},
-        StaffCase{"basso_do_sharp_below_window", 7, "DO#", "Do#", ""},
-        StaffCase{"violino_do6_above_window", 1, "DO6", "DO", ""},
-        StaffCase{"violino_si5_as_dob", 1, "SI5", "Dob", "31be.gif"},
-        StaffCase{"violino_si5", 1, "SI5", "SI", "30.gif"},
-        StaffCase{"contralto_do3_as_si_sharp", 4, "DO3", "Si#", "15di.gif"},
-        StaffCase{"contralto_do3", 4, "DO3", "DO", "16.gif"},
-        StaffCase{"contralto_do3_as_rebb", 4, "DO3", "Rebb", "17db.gif"},
-        StaffCase{"tenore_la_sharp_as_dobb", 5, "LA#1", "Dobb", "11db.gif"},
-        StaffCase{"soprano_do_sharp_as_six", 2, "DO#3", "Six", "11dd.gif"},
-        StaffCase{"natural_written_capitalised_is_no_name", 1, "DO3", "Do", ""},
-        StaffCase{"name_of_another_key", 1, "DO3", "RE", ""},
-        StaffCase{"sharp_written_in_capitals", 1, "DO#3", "DO#", ""},
-        StaffCase{"empty_name", 1, "DO3", "", ""},
-        StaffCase{"no_label", 1, "", "DO", ""},
-        StaffCase{"octave_zero_has_no_digit", 7, "RE0", "RE", ""},
-        StaffCase{"clef_out_of_table", 8, "DO3", "DO", ""}),
+    ::testing::Values(StaffCase{"violino_do3", 1, "DO3", "DO", "10.gif"},
+                      StaffCase{"violino_do3_as_si_sharp", 1, "DO3", "Si#", "09di.gif"},
+                      StaffCase{"violino_do3_as_rebb", 1, "DO3", "Rebb", "11db.gif"},
+                      StaffCase{"basso_re_as_dox", 7, "RE", "Dox", "01dd.gif"},
+                      StaffCase{"basso_re4_as_mibb", 7, "RE4", "Mibb", "31db.gif"},
+                      StaffCase{"baritono_fa2_third_line", 6, "FA2", "FA", "16.gif"},
+                      StaffCase{"basso_do_below_window", 7, "DO", "DO", ""},
+                      StaffCase{"basso_do_sharp_below_window", 7, "DO#", "Do#", ""},
+                      StaffCase{"violino_do6_above_window", 1, "DO6", "DO", ""},
+                      StaffCase{"violino_si5_as_dob", 1, "SI5", "Dob", "31be.gif"},
+                      StaffCase{"violino_si5", 1, "SI5", "SI", "30.gif"},
+                      StaffCase{"contralto_do3_as_si_sharp", 4, "DO3", "Si#", "15di.gif"},
+                      StaffCase{"contralto_do3", 4, "DO3", "DO", "16.gif"},
+                      StaffCase{"contralto_do3_as_rebb", 4, "DO3", "Rebb", "17db.gif"},
+                      StaffCase{"tenore_la_sharp_as_dobb", 5, "LA#1", "Dobb", "11db.gif"},
+                      StaffCase{"soprano_do_sharp_as_six", 2, "DO#3", "Six", "11dd.gif"},
+                      StaffCase{"natural_written_capitalised_is_no_name", 1, "DO3", "Do", ""},
+                      StaffCase{"name_of_another_key", 1, "DO3", "RE", ""},
+                      StaffCase{"sharp_written_in_capitals", 1, "DO#3", "DO#", ""},
+                      StaffCase{"empty_name", 1, "DO3", "", ""},
+                      StaffCase{"no_label", 1, "", "DO", ""},
+                      StaffCase{"octave_zero_has_no_digit", 7, "RE0", "RE", ""},
+                      StaffCase{"clef_out_of_table", 8, "DO3", "DO", ""}),
     CaseName<StaffCase>);
 
 // Every label of the three registers read in every spelled name the program knows.
@@ -299,16 +304,17 @@ TEST_P(PlaceNote, SetsThePictureOfTheSlot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Slots, PlaceNote,
-    ::testing::Values(PlaceCase{"basso_grave_key1_below", Register::Grave, "7", "1", "DO", ""},
-                      PlaceCase{"basso_grave_key2_below", Register::Grave, "7", "2", "Reb", ""},
-                      PlaceCase{"basso_grave_key3_dox", Register::Grave, "7", "3", "Dox", "01dd.gif"},
-                      PlaceCase{"violino_acuta_key49_above", Register::Acuta, "1", "49", "DO", ""},
-                      PlaceCase{"violino_acuta_key48_dob", Register::Acuta, "1", "48", "Dob", "31be.gif"},
-                      PlaceCase{"violino_acuta_key48_si", Register::Acuta, "1", "48", "SI", "30.gif"},
-                      PlaceCase{"name_not_of_the_key", Register::Acuta, "1", "48", "DO", ""},
-                      PlaceCase{"key_not_a_number", Register::Acuta, "1", "", "SI", ""},
-                      PlaceCase{"key_out_of_keyboard", Register::Acuta, "1", "50", "", ""},
-                      PlaceCase{"clef_not_chosen", Register::Acuta, "0", "48", "SI", ""}),
+    ::testing::Values(
+        PlaceCase{"basso_grave_key1_below", Register::Grave, "7", "1", "DO", ""},
+        PlaceCase{"basso_grave_key2_below", Register::Grave, "7", "2", "Reb", ""},
+        PlaceCase{"basso_grave_key3_dox", Register::Grave, "7", "3", "Dox", "01dd.gif"},
+        PlaceCase{"violino_acuta_key49_above", Register::Acuta, "1", "49", "DO", ""},
+        PlaceCase{"violino_acuta_key48_dob", Register::Acuta, "1", "48", "Dob", "31be.gif"},
+        PlaceCase{"violino_acuta_key48_si", Register::Acuta, "1", "48", "SI", "30.gif"},
+        PlaceCase{"name_not_of_the_key", Register::Acuta, "1", "48", "DO", ""},
+        PlaceCase{"key_not_a_number", Register::Acuta, "1", "", "SI", ""},
+        PlaceCase{"key_out_of_keyboard", Register::Acuta, "1", "50", "", ""},
+        PlaceCase{"clef_not_chosen", Register::Acuta, "0", "48", "SI", ""}),
     CaseName<PlaceCase>);
 
 // --- reference key marker ---
@@ -330,18 +336,17 @@ TEST_P(ReferenceKey, ShowsOnlyTheMarkerOfTheClefsNote) {
     for (int m = 1; m <= 12; ++m) EXPECT_EQ(p.main.ShpVerticale[m].visible, m == c.marker) << m;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clefs, ReferenceKey,
-    ::testing::Values(MarkerCase{"violino_grave", "1", Register::Grave, 11},
-                      MarkerCase{"violino_media", "1", Register::Media, 8},
-                      MarkerCase{"violino_acuta", "1", Register::Acuta, 5},
-                      MarkerCase{"soprano_grave", "2", Register::Grave, 9},
-                      MarkerCase{"tenore_media", "5", Register::Media, 6},
-                      MarkerCase{"contralto_acuta", "4", Register::Acuta, 3},
-                      MarkerCase{"baritono_grave", "6", Register::Grave, 7},
-                      MarkerCase{"basso_media", "7", Register::Media, 4},
-                      MarkerCase{"basso_acuta", "7", Register::Acuta, 1}),
-    CaseName<MarkerCase>);
+INSTANTIATE_TEST_SUITE_P(Clefs, ReferenceKey,
+                         ::testing::Values(MarkerCase{"violino_grave", "1", Register::Grave, 11},
+                                           MarkerCase{"violino_media", "1", Register::Media, 8},
+                                           MarkerCase{"violino_acuta", "1", Register::Acuta, 5},
+                                           MarkerCase{"soprano_grave", "2", Register::Grave, 9},
+                                           MarkerCase{"tenore_media", "5", Register::Media, 6},
+                                           MarkerCase{"contralto_acuta", "4", Register::Acuta, 3},
+                                           MarkerCase{"baritono_grave", "6", Register::Grave, 7},
+                                           MarkerCase{"basso_media", "7", Register::Media, 4},
+                                           MarkerCase{"basso_acuta", "7", Register::Acuta, 1}),
+                         CaseName<MarkerCase>);
 
 TEST_F(NotationTest, ReferenceKeyOffTheKeyboardOnlyHidesTheMarkers) {
     SetRegister(Register::Acuta);

@@ -38,20 +38,32 @@ TEST_P(ClefTableNames, NameTheLinesAndSpacesOfTheClef) {
     const TableRow& r = GetParam();
     EXPECT_EQ(ui::TableNoteName(r.number, 1), r.position1);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(ui::TableNoteName(r.number, 12 + 2 * i), r.lines[i]) << i;
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(ui::TableNoteName(r.number, 13 + 2 * i), r.spaces[i]) << i;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(ui::TableNoteName(r.number, 13 + 2 * i), r.spaces[i]) << i;
     EXPECT_EQ(ui::TableNoteName(r.number, 31), r.position31);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Clefs, ClefTableNames,
     ::testing::Values(
-        TableRow{"Violino", 1, "LA", {"MI", "SOL", "SI", "RE", "FA"}, {"FA", "LA", "DO", "MI"}, "DO"},
-        TableRow{"Soprano", 2, "FA", {"DO", "MI", "SOL", "SI", "RE"}, {"RE", "FA", "LA", "DO"}, "LA"},
-        TableRow{"Mezzosoprano", 3, "RE", {"LA", "DO", "MI", "SOL", "SI"}, {"SI", "RE", "FA", "LA"}, "FA"},
-        TableRow{"Contralto", 4, "SI", {"FA", "LA", "DO", "MI", "SOL"}, {"SOL", "SI", "RE", "FA"}, "RE"},
-        TableRow{"Tenore", 5, "SOL", {"RE", "FA", "LA", "DO", "MI"}, {"MI", "SOL", "SI", "RE"}, "SI"},
-        TableRow{"Baritono", 6, "MI", {"SI", "RE", "FA", "LA", "DO"}, {"DO", "MI", "SOL", "SI"}, "SOL"},
-        TableRow{"Basso", 7, "DO", {"SOL", "SI", "RE", "FA", "LA"}, {"LA", "DO", "MI", "SOL"}, "MI"}),
+        TableRow{
+            "Violino", 1, "LA", {"MI", "SOL", "SI", "RE", "FA"}, {"FA", "LA", "DO", "MI"}, "DO"},
+        TableRow{
+            "Soprano", 2, "FA", {"DO", "MI", "SOL", "SI", "RE"}, {"RE", "FA", "LA", "DO"}, "LA"},
+        TableRow{"Mezzosoprano",
+                 3,
+                 "RE",
+                 {"LA", "DO", "MI", "SOL", "SI"},
+                 {"SI", "RE", "FA", "LA"},
+                 "FA"},
+        TableRow{
+            "Contralto", 4, "SI", {"FA", "LA", "DO", "MI", "SOL"}, {"SOL", "SI", "RE", "FA"}, "RE"},
+        TableRow{
+            "Tenore", 5, "SOL", {"RE", "FA", "LA", "DO", "MI"}, {"MI", "SOL", "SI", "RE"}, "SI"},
+        TableRow{
+            "Baritono", 6, "MI", {"SI", "RE", "FA", "LA", "DO"}, {"DO", "MI", "SOL", "SI"}, "SOL"},
+        TableRow{
+            "Basso", 7, "DO", {"SOL", "SI", "RE", "FA", "LA"}, {"LA", "DO", "MI", "SOL"}, "MI"}),
     [](const auto& info) { return std::string(info.param.clef); });
 
 TEST(ClefTable, NamesFollowTheCycleUpwardsEverywhere) {
@@ -67,7 +79,8 @@ TEST(ClefTable, NamesFollowTheCycleUpwardsEverywhere) {
 
 TEST(ClefTable, ReferenceLineOfEachClef) {
     const std::array<int, 9> expected = {0, 2, 1, 2, 3, 4, 3, 4, 0};
-    for (int c = 0; c <= 8; ++c) EXPECT_EQ(ui::ClefReferenceLine(c), expected[static_cast<size_t>(c)]) << c;
+    for (int c = 0; c <= 8; ++c)
+        EXPECT_EQ(ui::ClefReferenceLine(c), expected[static_cast<size_t>(c)]) << c;
 }
 
 TEST_F(OptionsTest, TableLabelsStandAboveAndBelowTheStaffInAscendingRows) {
@@ -143,13 +156,26 @@ TEST(HelpTopics, EveryOptionOfTheBoxIsExplainedByItsTooltip) {
     const ui::HelpTopic* topics = ui::HelpTopics(&n);
     std::string rows;
     for (size_t i = 1; i <= 3; ++i) rows += std::string(topics[i].explanation);
-    for (const char* name :
-         {"Linea di riferimento nel pentagramma", "Linea di riferimento nella tastiera",
-          "Stanghette di misura", "Indicatori di posizione", "Salva impostazioni in automatico",
-          "Salva impostazioni con nome", "Simulazione movimento tasti",
-          "Tasti evidenziati solo in pressione", "Tasti evidenziati anche nel rilascio",
-          "Ombreggia tasti e nomi non utilizzati", "Rumori del programma", "Suoni della tastiera",
-          "Voce che segnala l'errore", "Note", "Dati", "Esci", "Help", "Sel", "Tut", "Stampante"})
+    for (const char* name : {"Linea di riferimento nel pentagramma",
+                             "Linea di riferimento nella tastiera",
+                             "Stanghette di misura",
+                             "Indicatori di posizione",
+                             "Salva impostazioni in automatico",
+                             "Salva impostazioni con nome",
+                             "Simulazione movimento tasti",
+                             "Tasti evidenziati solo in pressione",
+                             "Tasti evidenziati anche nel rilascio",
+                             "Ombreggia tasti e nomi non utilizzati",
+                             "Rumori del programma",
+                             "Suoni della tastiera",
+                             "Voce che segnala l'errore",
+                             "Note",
+                             "Dati",
+                             "Esci",
+                             "Help",
+                             "Sel",
+                             "Tut",
+                             "Stampante"})
         EXPECT_NE(rows.find(name), std::string::npos) << name;
 }
 

@@ -19,7 +19,8 @@ protected:
 
     // The naturals of the first d white keys are the selected spellings.
     void SelectNaturals(int d) {
-        for (int i = 0; i < d; ++i) m.lblNaturali[kWhiteKeys[i]].backColor = exercise::marks::Selected;
+        for (int i = 0; i < d; ++i)
+            m.lblNaturali[kWhiteKeys[i]].backColor = exercise::marks::Selected;
     }
     void SelectAllClasses(int key) {
         for (int i = 1; i <= exercise::kClasses; ++i)
@@ -65,13 +66,15 @@ TEST_P(PoolSizeTest, RepeatsWholeCopiesToAtLeastThirteen) {
     EXPECT_TRUE(m.lblScegliNome[c.entries + 1].caption.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DifferentNotes, PoolSizeTest,
-    ::testing::Values(SizeCase{1, 13}, SizeCase{2, 14}, SizeCase{3, 15}, SizeCase{4, 16},
-                      SizeCase{5, 15}, SizeCase{6, 18}, SizeCase{7, 14}, SizeCase{8, 16},
-                      SizeCase{9, 18}, SizeCase{10, 20}, SizeCase{11, 22}, SizeCase{12, 24},
-                      SizeCase{13, 13}, SizeCase{14, 14}),
-    [](const auto& info) { return "d" + std::to_string(info.param.different); });
+INSTANTIATE_TEST_SUITE_P(DifferentNotes, PoolSizeTest,
+                         ::testing::Values(SizeCase{1, 13}, SizeCase{2, 14}, SizeCase{3, 15},
+                                           SizeCase{4, 16}, SizeCase{5, 15}, SizeCase{6, 18},
+                                           SizeCase{7, 14}, SizeCase{8, 16}, SizeCase{9, 18},
+                                           SizeCase{10, 20}, SizeCase{11, 22}, SizeCase{12, 24},
+                                           SizeCase{13, 13}, SizeCase{14, 14}),
+                         [](const auto& info) {
+                             return "d" + std::to_string(info.param.different);
+                         });
 
 TEST_F(PoolTest, ListsKeysUpwardsAndWithinAKeyFromTheLowestWrittenSpelling) {
     SelectAllClasses(1);
@@ -115,8 +118,8 @@ TEST_F(PoolTest, ClockCorrectedDrawSwapsTheLastEntryOfTheFirstPass) {
 }
 
 TEST_F(PoolTest, SecondPassCoversTheWholeSequence) {
-    SelectNaturals(5);  // 15 entries in three copies
-    QueueKeepDraws(4);  // first pass: entries 1 … 5 stay
+    SelectNaturals(5);      // 15 entries in three copies
+    QueueKeepDraws(4);      // first pass: entries 1 … 5 stay
     rig.random.queue(0.0);  // second pass, n = 15: entry 1
     QueueKeepDraws(13);
     exercise::ComposePool(p);

@@ -44,7 +44,7 @@ constexpr std::array<const char*, 12> kNames{"Nicolò", "Agnès",  "Luca",   "Zo
                                              "Noè",    "Chiara", "Ettore", "Tecla"};
 
 class PdfPage : public ::testing::Test {
-  protected:
+protected:
     PdfPage() {
         Ports ports = rig.ports();
         ports.printer = &printer;

@@ -18,7 +18,7 @@ namespace {
 using print::Answer;
 
 class PrintPage : public ::testing::Test {
-  protected:
+protected:
     PrintPage() { InstallAll(p); }
 
     // The text whose box starts at (top, left), or nullopt.

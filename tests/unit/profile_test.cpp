@@ -41,7 +41,8 @@ std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n"
 // A program on its own data root with both profile folders.
 struct Rig {
     explicit Rig(const std::string& tag) {
-        root = fs::temp_directory_path() / ("velondo-profile-" + std::to_string(::getpid()) + "-" + tag);
+        root = fs::temp_directory_path() /
+               ("velondo-profile-" + std::to_string(::getpid()) + "-" + tag);
         fs::remove_all(root);
         fs::create_directories(root / "Velondo7/Dati");
         fs::create_directories(root / "Velondo7/Impostazioni");
@@ -157,7 +158,8 @@ TEST_P(RoundTrip, RestoresEveryFieldAndTheHistograms) {
     }
     const double k = GetParam().scaled ? GetParam().fy : 1.0;
     for (int i = 1; i <= drill::board::kSlots; ++i) {
-        EXPECT_DOUBLE_EQ(to.p.main.ShpIstogramma[i].height, k * from.p.main.ShpIstogramma[i].height) << i;
+        EXPECT_DOUBLE_EQ(to.p.main.ShpIstogramma[i].height, k * from.p.main.ShpIstogramma[i].height)
+            << i;
         EXPECT_DOUBLE_EQ(to.p.main.ShpErrori[i].top, k * from.p.main.ShpErrori[i].top) << i;
         EXPECT_DOUBLE_EQ(to.p.main.ShpErrori[i].height, k * from.p.main.ShpErrori[i].height) << i;
         EXPECT_EQ(to.p.main.ShpErrori[i].visible, from.p.main.ShpErrori[i].visible) << i;
@@ -188,10 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
     Shapes, LiberalReading,
     ::testing::Values(
         Shape{"lf_line_ends", [](const std::string& s) { return Join(Lines(s), "\n"); }},
-        Shape{"no_final_line_end",
-              [](const std::string& s) { return s.substr(0, s.size() - 2); }},
-        Shape{"utf8_text",
-              [](const std::string& s) { return FromWindows1252(s); }}),
+        Shape{"no_final_line_end", [](const std::string& s) { return s.substr(0, s.size() - 2); }},
+        Shape{"utf8_text", [](const std::string& s) { return FromWindows1252(s); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DeliveredProfiles, ReadBackAndWriteTheSameBytes) {
@@ -206,10 +206,12 @@ TEST(DeliveredProfiles, ReadBackAndWriteTheSameBytes) {
         EXPECT_EQ(ProfileBytes(r.p), bytes);
     }
     Rig fresh("fresh");
-    EXPECT_EQ(Slurp(fs::path(VELONDO_SOURCE_DATA_DIR) / "Velondo7/Dati/Default.txt"), ProfileBytes(fresh.p))
+    EXPECT_EQ(Slurp(fs::path(VELONDO_SOURCE_DATA_DIR) / "Velondo7/Dati/Default.txt"),
+              ProfileBytes(fresh.p))
         << "Default.txt holds the initial values";
-    const auto example = Lines(Slurp(fs::path(VELONDO_SOURCE_DATA_DIR) /
-                                     "Velondo7/Impostazioni/00000 - Esempio da non cancellare.txt"));
+    const auto example =
+        Lines(Slurp(fs::path(VELONDO_SOURCE_DATA_DIR) /
+                    "Velondo7/Impostazioni/00000 - Esempio da non cancellare.txt"));
     EXPECT_EQ(example[11], "\"00000 - Esempio da non cancellare\"");
     EXPECT_EQ(example[342], "\"13\"") << "the naturals of DO3 … LA4";
     EXPECT_EQ(example[343], "\"13\"") << "and as many sharps";
@@ -242,7 +244,8 @@ TEST_P(RefusedFile, ChangesNothingAndNamesTheFirstBadLine) {
     LoadProfileOption(r.p);
 
     EXPECT_EQ(ProfileBytes(r.p), before);
-    for (int i = 0; i <= 9; ++i) EXPECT_EQ(r.p.main.FraSpiegazioni[i].visible, panels[static_cast<size_t>(i)]) << i;
+    for (int i = 0; i <= 9; ++i)
+        EXPECT_EQ(r.p.main.FraSpiegazioni[i].visible, panels[static_cast<size_t>(i)]) << i;
     EXPECT_EQ(r.p.main.lblAvvisoFile.caption, GetParam().message);
     EXPECT_TRUE(r.p.main.lblAvvisoFile.visible);
     EXPECT_TRUE(r.p.main.fraLogo.visible);
@@ -251,51 +254,75 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, RefusedFile,
     ::testing::Values(
         Fault{"empty_file", [](auto&) { return std::string(); },
-              "Impostazione non caricata: Guasto.txt, riga 1: il file finisce prima: manca un testo."},
-        Fault{"one_line_short", [](auto& l) { l.pop_back(); return Join(l); },
-              "Impostazione non caricata: Guasto.txt, riga 549: il file finisce prima: manca un testo."},
-        Fault{"one_line_more", [](auto& l) { l.push_back("\"\""); return Join(l); },
-              "Impostazione non caricata: Guasto.txt, riga 550: righe in più: il file dovrebbe finire alla riga 549."},
+              "Impostazione non caricata: Guasto.txt, riga 1: il file finisce prima: manca un "
+              "testo."},
+        Fault{"one_line_short",
+              [](auto& l) {
+                  l.pop_back();
+                  return Join(l);
+              },
+              "Impostazione non caricata: Guasto.txt, riga 549: il file finisce prima: manca un "
+              "testo."},
+        Fault{"one_line_more",
+              [](auto& l) {
+                  l.push_back("\"\"");
+                  return Join(l);
+              },
+              "Impostazione non caricata: Guasto.txt, riga 550: righe in più: il file dovrebbe "
+              "finire alla riga 549."},
         Fault{"name_without_closing_quote", [](auto& l) { return Set(l, 12, "\"Mario"); },
               "Impostazione non caricata: Guasto.txt, riga 12: atteso un testo tra virgolette."},
         Fault{"text_where_a_flag_belongs", [](auto& l) { return Set(l, 15, "\"x\""); },
               "Impostazione non caricata: Guasto.txt, riga 15: atteso #TRUE# o #FALSE#."},
         Fault{"clef_zero", [](auto& l) { return Set(l, 31, "\"0\""); },
-              "Impostazione non caricata: Guasto.txt, riga 31: atteso un numero da 1 a 7 tra virgolette."},
+              "Impostazione non caricata: Guasto.txt, riga 31: atteso un numero da 1 a 7 tra "
+              "virgolette."},
         Fault{"clef_as_a_name", [](auto& l) { return Set(l, 31, "\"Sol\""); },
-              "Impostazione non caricata: Guasto.txt, riga 31: atteso un numero da 1 a 7 tra virgolette."},
+              "Impostazione non caricata: Guasto.txt, riga 31: atteso un numero da 1 a 7 tra "
+              "virgolette."},
         Fault{"second_clef_eight", [](auto& l) { return Set(l, 32, "\"8\""); },
-              "Impostazione non caricata: Guasto.txt, riga 32: atteso un numero da 1 a 7 tra virgolette."},
+              "Impostazione non caricata: Guasto.txt, riga 32: atteso un numero da 1 a 7 tra "
+              "virgolette."},
         Fault{"accidental_class_neither", [](auto& l) { return Set(l, 38, "\"Si\""); },
               "Impostazione non caricata: Guasto.txt, riga 38: atteso \"Inseriti\" o \"No\"."},
         Fault{"mark_of_key_1_red", [](auto& l) { return Set(l, 49, "255"); },
-              "Impostazione non caricata: Guasto.txt, riga 49: atteso uno dei colori 16777215, 12648447 o 65535."},
+              "Impostazione non caricata: Guasto.txt, riga 49: atteso uno dei colori 16777215, "
+              "12648447 o 65535."},
         Fault{"mark_of_key_49_quoted", [](auto& l) { return Set(l, 337, "\"65535\""); },
-              "Impostazione non caricata: Guasto.txt, riga 337: atteso un numero intero senza virgolette."},
+              "Impostazione non caricata: Guasto.txt, riga 337: atteso un numero intero senza "
+              "virgolette."},
         Fault{"pool_size_in_words", [](auto& l) { return Set(l, 348, "\"tredici\""); },
-              "Impostazione non caricata: Guasto.txt, riga 348: atteso un numero da 0 a 120 tra virgolette."},
+              "Impostazione non caricata: Guasto.txt, riga 348: atteso un numero da 0 a 120 tra "
+              "virgolette."},
         Fault{"ranking_notes_not_a_number", [](auto& l) { return Set(l, 351, "\"13a\""); },
-              "Impostazione non caricata: Guasto.txt, riga 351: atteso un numero tra virgolette, o nulla."},
+              "Impostazione non caricata: Guasto.txt, riga 351: atteso un numero tra virgolette, o "
+              "nulla."},
         Fault{"ranking_average_not_a_number", [](auto& l) { return Set(l, 353, "\"presto\""); },
-              "Impostazione non caricata: Guasto.txt, riga 353: atteso un tempo in secondi tra virgolette, o nulla."},
+              "Impostazione non caricata: Guasto.txt, riga 353: atteso un tempo in secondi tra "
+              "virgolette, o nulla."},
         Fault{"error_bar_flag_in_italian", [](auto& l) { return Set(l, 420, "#VERO#"); },
               "Impostazione non caricata: Guasto.txt, riga 420: atteso #TRUE# o #FALSE#."},
         Fault{"history_count_21", [](auto& l) { return Set(l, 535, "\"21\""); },
-              "Impostazione non caricata: Guasto.txt, riga 535: atteso un numero da 0 a 20 tra virgolette."},
+              "Impostazione non caricata: Guasto.txt, riga 535: atteso un numero da 0 a 20 tra "
+              "virgolette."},
         Fault{"count_button_state_2", [](auto& l) { return Set(l, 536, "2"); },
               "Impostazione non caricata: Guasto.txt, riga 536: atteso un numero da 0 a 1."},
         Fault{"lowest_position_0", [](auto& l) { return Set(l, 545, "\"0\""); },
-              "Impostazione non caricata: Guasto.txt, riga 545: atteso un numero da 1 a 31 tra virgolette."},
+              "Impostazione non caricata: Guasto.txt, riga 545: atteso un numero da 1 a 31 tra "
+              "virgolette."},
         Fault{"highest_position_32", [](auto& l) { return Set(l, 546, "\"32\""); },
-              "Impostazione non caricata: Guasto.txt, riga 546: atteso un numero da 1 a 31 tra virgolette."},
+              "Impostazione non caricata: Guasto.txt, riga 546: atteso un numero da 1 a 31 tra "
+              "virgolette."},
         Fault{"lowest_above_highest",
               [](auto& l) {
                   Set(l, 545, "\"22\"");
                   return Set(l, 546, "\"10\"");
               },
-              "Impostazione non caricata: Guasto.txt, riga 546: la nota più acuta deve stare sopra la più grave (riga 545)."},
+              "Impostazione non caricata: Guasto.txt, riga 546: la nota più acuta deve stare sopra "
+              "la più grave (riga 545)."},
         Fault{"record_time_not_a_number", [](auto& l) { return Set(l, 548, "\"?\""); },
-              "Impostazione non caricata: Guasto.txt, riga 548: atteso un tempo in secondi tra virgolette, o nulla."}),
+              "Impostazione non caricata: Guasto.txt, riga 548: atteso un tempo in secondi tra "
+              "virgolette, o nulla."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RefusedFileMissing, NamesTheFileAndWhy) {
@@ -305,7 +332,8 @@ TEST(RefusedFileMissing, NamesTheFileAndWhy) {
     LoadProfileOption(r.p);
     EXPECT_EQ(ProfileBytes(r.p), before);
     EXPECT_EQ(r.p.main.lblAvvisoFile.caption,
-              "Impostazione non caricata: Nessuno.txt non si può leggere (il file o la cartella non esiste).");
+              "Impostazione non caricata: Nessuno.txt non si può leggere (il file o la cartella "
+              "non esiste).");
 }
 
 // --- the default profile at start-up ---
@@ -320,9 +348,10 @@ TEST(DefaultProfile, DamagedIsMovedAsideNumberedAndTheInitialValuesStay) {
     EXPECT_FALSE(fs::exists(dati / "Default.txt"));
     EXPECT_EQ(Slurp(dati / "Default.txt.danneggiato"), "an older damaged file");
     EXPECT_EQ(Slurp(dati / "Default.txt.danneggiato2"), "\"solo una riga\"\r\n");
-    EXPECT_EQ(r.p.main.lblAvvisoFile.caption,
-              "Default.txt era danneggiato (riga 2: il file finisce prima: manca un testo): è stato "
-              "messo da parte come Default.txt.danneggiato2. Velondo parte dai valori iniziali.");
+    EXPECT_EQ(
+        r.p.main.lblAvvisoFile.caption,
+        "Default.txt era danneggiato (riga 2: il file finisce prima: manca un testo): è stato "
+        "messo da parte come Default.txt.danneggiato2. Velondo parte dai valori iniziali.");
     EXPECT_TRUE(r.p.main.lblAvvisoFile.visible);
 }
 
@@ -364,12 +393,18 @@ TEST_P(FailedSave, KeepsTheResultsAndGuardsThemAtTheExit) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, FailedSave,
     ::testing::Values(
-        WriteCase{"default_profile_disk_full", false, {WriteStep::Write, 100, "il disco è pieno"},
-                  "Impostazione non salvata in Default.txt (il disco è pieno). I risultati restano in "
-                  "memoria: non chiudere Velondo senza averli salvati."},
-        WriteCase{"saved_profile_read_only", true, {WriteStep::Open, 0, FileErrorReason(EACCES)},
+        WriteCase{
+            "default_profile_disk_full",
+            false,
+            {WriteStep::Write, 100, "il disco è pieno"},
+            "Impostazione non salvata in Default.txt (il disco è pieno). I risultati restano in "
+            "memoria: non chiudere Velondo senza averli salvati."},
+        WriteCase{"saved_profile_read_only",
+                  true,
+                  {WriteStep::Open, 0, FileErrorReason(EACCES)},
                   "Impostazione non salvata in Mario.txt (cartella in sola lettura o permessi "
-                  "mancanti). I risultati restano in memoria: non chiudere Velondo senza averli salvati."}),
+                  "mancanti). I risultati restano in memoria: non chiudere Velondo senza averli "
+                  "salvati."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -47,17 +47,18 @@ TEST_P(PositionLabelTest, NamesTheNaturalNoteOfThePosition) {
     EXPECT_EQ(exercise::PositionLabel(GetParam().position, GetParam().clef), GetParam().label);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clefs, PositionLabelTest,
-    ::testing::Values(LabelCase{"violino_ledger_do", 10, 1, "DO3"},
-                      LabelCase{"violino_la", 22, 1, "LA4"}, LabelCase{"violino_top", 31, 1, "DO6"},
-                      LabelCase{"basso_bottom", 1, 7, "DO"}, LabelCase{"basso_top", 31, 7, "MI4"},
-                      LabelCase{"basso_low_end", 10, 7, "MI1"},
-                      LabelCase{"basso_high_end", 22, 7, "DO3"},
-                      LabelCase{"tenore_low_end", 10, 5, "SI1"},
-                      LabelCase{"tenore_high_end", 22, 5, "SOL3"},
-                      LabelCase{"no_clef", 10, 0, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Clefs, PositionLabelTest,
+                         ::testing::Values(LabelCase{"violino_ledger_do", 10, 1, "DO3"},
+                                           LabelCase{"violino_la", 22, 1, "LA4"},
+                                           LabelCase{"violino_top", 31, 1, "DO6"},
+                                           LabelCase{"basso_bottom", 1, 7, "DO"},
+                                           LabelCase{"basso_top", 31, 7, "MI4"},
+                                           LabelCase{"basso_low_end", 10, 7, "MI1"},
+                                           LabelCase{"basso_high_end", 22, 7, "DO3"},
+                                           LabelCase{"tenore_low_end", 10, 5, "SI1"},
+                                           LabelCase{"tenore_high_end", 22, 5, "SOL3"},
+                                           LabelCase{"no_clef", 10, 0, std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The register chosen for a range: worked example, both kinds of tie, a low range.
 struct RegisterCase {
@@ -76,18 +77,17 @@ TEST_P(RegisterTest, CentresTheRangeOnTheKeyboard) {
     EXPECT_EQ(p.state.PosizioneNota[1], c.keyOne);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, RegisterTest,
-    ::testing::Values(
-        // Grave misses LA4 (987), Media 25 + 46 (21), Acuta 13 + 34 (3).
-        RegisterCase{"violino_worked_example", "1", 10, 22, "DO2"},
-        // DO3 … DO4: Grave 36, Media 12, Acuta 12: the tie goes to Media.
-        RegisterCase{"tie_media_acuta", "1", 10, 17, "DO1"},
-        // DO2 … DO3: Grave 12, Media 12, Acuta 36.
-        RegisterCase{"tie_grave_media", "1", 3, 10, "DO1"},
-        // RE … RE1 exists only in Grave.
-        RegisterCase{"basso_lowest", "7", 2, 9, "DO"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ranges, RegisterTest,
+                         ::testing::Values(
+                             // Grave misses LA4 (987), Media 25 + 46 (21), Acuta 13 + 34 (3).
+                             RegisterCase{"violino_worked_example", "1", 10, 22, "DO2"},
+                             // DO3 … DO4: Grave 36, Media 12, Acuta 12: the tie goes to Media.
+                             RegisterCase{"tie_media_acuta", "1", 10, 17, "DO1"},
+                             // DO2 … DO3: Grave 12, Media 12, Acuta 36.
+                             RegisterCase{"tie_grave_media", "1", 3, 10, "DO1"},
+                             // RE … RE1 exists only in Grave.
+                             RegisterCase{"basso_lowest", "7", 2, 9, "DO"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RangeTest, MarksTheKeysOfTheRangeAndTheGauge) {
     Range("1", 10, 22);
@@ -204,11 +204,11 @@ TEST_P(BlockedArrowTest, NeverMovesPastItsBound) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bounds, BlockedArrowTest,
-    ::testing::Values(BlockedCase{"lowest_at_2_down", "lblPosizioneGrave", exercise::Down, 2, 10},
-                      BlockedCase{"highest_at_30_up", "lblPosizioneAcuta", exercise::Up, 10, 30},
-                      BlockedCase{"lowest_meets_highest", "lblPosizioneGrave", exercise::Up, 10, 11},
-                      BlockedCase{"highest_meets_lowest", "lblPosizioneAcuta", exercise::Down, 10,
-                                  11}),
+    ::testing::Values(
+        BlockedCase{"lowest_at_2_down", "lblPosizioneGrave", exercise::Down, 2, 10},
+        BlockedCase{"highest_at_30_up", "lblPosizioneAcuta", exercise::Up, 10, 30},
+        BlockedCase{"lowest_meets_highest", "lblPosizioneGrave", exercise::Up, 10, 11},
+        BlockedCase{"highest_meets_lowest", "lblPosizioneAcuta", exercise::Down, 10, 11}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RangeTest, ConfirmRecomputesTheShadingSilently) {

@@ -27,9 +27,9 @@ protected:
     void Board(const std::vector<Trial>& rows) {
         for (size_t i = 0; i < rows.size(); ++i) {
             const Trial& r = rows[i];
-            drill::SetRankingRow(p, static_cast<int>(i) + 1,
-                                 {r.name, std::to_string(r.notes), std::to_string(r.errors),
-                                  r.average, "01/01/26"});
+            drill::SetRankingRow(
+                p, static_cast<int>(i) + 1,
+                {r.name, std::to_string(r.notes), std::to_string(r.errors), r.average, "01/01/26"});
         }
     }
     // A finished trial as the drill hands it over: history advanced, then entered.
@@ -71,8 +71,8 @@ struct RankCase {
     std::vector<Trial> board;
     std::string record;  // TempoRecord before the trial
     Trial trial;
-    int row;             // expected Inserimento
-    bool recordBeaten;   // RecordCompiuto
+    int row;            // expected Inserimento
+    bool recordBeaten;  // RecordCompiuto
     std::string recordAfter;
 };
 
@@ -109,16 +109,23 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Ranking,
     ::testing::Values(
         RankCase{"first_trial_on_empty_board", {}, "", {13, 2, "1,5"}, 1, false, "1,5"},
-        RankCase{"worse_than_row_12_stays_out", WithRow13(), "1,0", {13, 0, "3"}, 13, false,
+        RankCase{"worse_than_row_12_stays_out", WithRow13(), "1,0", {13, 0, "3"}, 13, false, "1,0"},
+        RankCase{"row_12_pushes_into_row_13",
+                 FullBoard(),
+                 "1,0",
+                 {13, 0, "2,05", "New"},
+                 12,
+                 false,
                  "1,0"},
-        RankCase{"row_12_pushes_into_row_13", FullBoard(), "1,0", {13, 0, "2,05", "New"}, 12,
-                 false, "1,0"},
-        RankCase{"more_notes_beat_fewer_errors", {{13, 0, "1"}}, "1", {17, 10, "5"}, 1, false,
-                 "1"},
-        RankCase{"full_tie_goes_above", FullBoard(), "1,0", {13, 0, "1,2", "Tie"}, 3, false,
-                 "1,0"},
-        RankCase{"record_tie_does_not_beat_it", {{13, 0, "1,5"}}, "1,5", {13, 0, "1,5"}, 1,
-                 false, "1,5"},
+        RankCase{"more_notes_beat_fewer_errors", {{13, 0, "1"}}, "1", {17, 10, "5"}, 1, false, "1"},
+        RankCase{"full_tie_goes_above", FullBoard(), "1,0", {13, 0, "1,2", "Tie"}, 3, false, "1,0"},
+        RankCase{"record_tie_does_not_beat_it",
+                 {{13, 0, "1,5"}},
+                 "1,5",
+                 {13, 0, "1,5"},
+                 1,
+                 false,
+                 "1,5"},
         RankCase{"record_beaten_at_rank_3",
                  {{13, 0, "2"}, {13, 0, "2,1"}},
                  "2",
@@ -126,8 +133,13 @@ INSTANTIATE_TEST_SUITE_P(
                  3,
                  true,
                  "1,25"},
-        RankCase{"averages_of_both_systems_compare", {{13, 0, "1.5"}}, "1.5", {13, 0, "1,4"}, 1,
-                 true, "1,4"}),
+        RankCase{"averages_of_both_systems_compare",
+                 {{13, 0, "1.5"}},
+                 "1.5",
+                 {13, 0, "1,4"},
+                 1,
+                 true,
+                 "1,4"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ResultsBoard, EmptyNameShowsQuestionMarksOnlyInTheRanking) {
@@ -288,7 +300,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Average,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AverageText, OtherTextsDoNotParse) {
-    for (const char* text : {"", "abc", "1,5 sec.", "1,,5"}) EXPECT_FALSE(drill::ParseAverage(text)) << text;
+    for (const char* text : {"", "abc", "1,5 sec.", "1,,5"})
+        EXPECT_FALSE(drill::ParseAverage(text)) << text;
 }
 
 }  // namespace

@@ -11,8 +11,8 @@ namespace {
 
 TEST(ScenarioLanguage, TokenizesQuotedTextsWithEscapesAndComments) {
     std::string error;
-    auto words = Tokenize(R"(expect lblVarie(13).Caption = "Ci \"rivediamo\" \\ ..." # note)",
-                          &error);
+    auto words =
+        Tokenize(R"(expect lblVarie(13).Caption = "Ci \"rivediamo\" \\ ..." # note)", &error);
     EXPECT_TRUE(error.empty());
     ASSERT_EQ(words.size(), 4u);
     EXPECT_EQ(words[1], "lblVarie(13).Caption");
@@ -42,9 +42,13 @@ struct ValueCase {
 
 TEST(ScenarioLanguage, ComparesNumbersAsNumbersAndTextsExactly) {
     const ValueCase cases[] = {
-        {"12040", "12040.0", true},  {"675", "675", true},       {"1.3333", "1.3334", false},
+        {"12040", "12040.0", true},
+        {"675", "675", true},
+        {"1.3333", "1.3334", false},
         {"0,7692308", "0.7692308", false},  // a comma is text: the display format matters
-        {"DO", "do", false},          {"", "", true},             {"13", "13 ", false},
+        {"DO", "do", false},
+        {"", "", true},
+        {"13", "13 ", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SameValue(c.expected, c.actual), c.same) << c.expected << " vs " << c.actual;
@@ -54,7 +58,8 @@ TEST(ScenarioLanguage, ReadsColoursAsTheWindowStoresThem) {
     std::string error;
     auto words = Tokenize("expect lblSfondiB(0).BackColor = rgb(255, 192, 192) # pink", &error);
     EXPECT_TRUE(error.empty());
-    EXPECT_EQ(words, (std::vector<std::string>{"expect", "lblSfondiB(0).BackColor", "=", "12632319"}));
+    EXPECT_EQ(words,
+              (std::vector<std::string>{"expect", "lblSfondiB(0).BackColor", "=", "12632319"}));
     EXPECT_EQ(Tokenize("set ColoreIndex = rgb(0,0,255)", &error).back(), "16711680");
     Tokenize("x = rgb(256, 0, 0)", &error);
     EXPECT_EQ(error, "bad colour rgb(256, 0, 0)");

@@ -54,11 +54,9 @@ std::string CaseName(const ::testing::TestParamInfo<T>& info) {
 }
 
 TEST(SampleFiles, NamedByNumberAndPitch) {
-    const std::pair<int, const char*> cases[] = {{1, "01do.wav"},  {2, "02do#.wav"},
-                                                 {3, "03re.wav"},  {12, "12si.wav"},
-                                                 {13, "13do.wav"}, {34, "34la.wav"},
-                                                 {41, "41mi.wav"}, {72, "72si.wav"},
-                                                 {73, "73do.wav"}};
+    const std::pair<int, const char*> cases[] = {
+        {1, "01do.wav"},  {2, "02do#.wav"}, {3, "03re.wav"},  {12, "12si.wav"}, {13, "13do.wav"},
+        {34, "34la.wav"}, {41, "41mi.wav"}, {72, "72si.wav"}, {73, "73do.wav"}};
     for (auto [n, file] : cases) EXPECT_EQ(SampleFileName(n), file);
 }
 
@@ -119,26 +117,52 @@ TEST_P(KeyPress, StopsThePreviousSampleAndSoundsTheKey) {
     EXPECT_EQ(p.state.NotaPremuta, c.lastSample);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyPress,
-    ::testing::Values(
-        KeyCase{"acuta_key1_first_press", "cmdEstensioneAcuta", true, {1},
-                {"Stop mmcPiano(0)", "Play mmcPiano(25)"}, 25},
-        KeyCase{"acuta_key49", "cmdEstensioneAcuta", true, {49},
-                {"Stop mmcPiano(0)", "Play mmcPiano(73)"}, 73},
-        KeyCase{"grave_key1", "cmdEstensioneGrave", true, {1},
-                {"Stop mmcPiano(0)", "Play mmcPiano(1)"}, 1},
-        KeyCase{"media_key13", "cmdEstensioneMedia", true, {13},
-                {"Stop mmcPiano(0)", "Play mmcPiano(25)"}, 25},
-        KeyCase{"same_key_restarts", "cmdEstensioneAcuta", true, {1, 1},
-                {"Stop mmcPiano(0)", "Play mmcPiano(25)", "Stop mmcPiano(25)", "Play mmcPiano(25)"},
-                25},
-        KeyCase{"another_key_cuts_the_previous", "cmdEstensioneGrave", true, {10, 20},
-                {"Stop mmcPiano(0)", "Play mmcPiano(10)", "Stop mmcPiano(10)", "Play mmcPiano(20)"},
-                20},
-        KeyCase{"keyboard_sounds_off_only_stops", "cmdEstensioneAcuta", false, {1, 2},
-                {"Stop mmcPiano(0)", "Stop mmcPiano(25)"}, 26}),
-    CaseName<KeyCase>);
+INSTANTIATE_TEST_SUITE_P(Keys, KeyPress,
+                         ::testing::Values(KeyCase{"acuta_key1_first_press",
+                                                   "cmdEstensioneAcuta",
+                                                   true,
+                                                   {1},
+                                                   {"Stop mmcPiano(0)", "Play mmcPiano(25)"},
+                                                   25},
+                                           KeyCase{"acuta_key49",
+                                                   "cmdEstensioneAcuta",
+                                                   true,
+                                                   {49},
+                                                   {"Stop mmcPiano(0)", "Play mmcPiano(73)"},
+                                                   73},
+                                           KeyCase{"grave_key1",
+                                                   "cmdEstensioneGrave",
+                                                   true,
+                                                   {1},
+                                                   {"Stop mmcPiano(0)", "Play mmcPiano(1)"},
+                                                   1},
+                                           KeyCase{"media_key13",
+                                                   "cmdEstensioneMedia",
+                                                   true,
+                                                   {13},
+                                                   {"Stop mmcPiano(0)", "Play mmcPiano(25)"},
+                                                   25},
+                                           KeyCase{"same_key_restarts",
+                                                   "cmdEstensioneAcuta",
+                                                   true,
+                                                   {1, 1},
+                                                   {"Stop mmcPiano(0)", "Play mmcPiano(25)",
+                                                    "Stop mmcPiano(25)", "Play mmcPiano(25)"},
+                                                   25},
+                                           KeyCase{"another_key_cuts_the_previous",
+                                                   "cmdEstensioneGrave",
+                                                   true,
+                                                   {10, 20},
+                                                   {"Stop mmcPiano(0)", "Play mmcPiano(10)",
+                                                    "Stop mmcPiano(10)", "Play mmcPiano(20)"},
+                                                   20},
+                                           KeyCase{"keyboard_sounds_off_only_stops",
+                                                   "cmdEstensioneAcuta",
+                                                   false,
+                                                   {1, 2},
+                                                   {"Stop mmcPiano(0)", "Stop mmcPiano(25)"},
+                                                   26}),
+                         CaseName<KeyCase>);
 
 TEST_F(SoundTest, KeyboardSoundsOffSilencesTheSampleStillSounding) {
     Press(1);
@@ -160,15 +184,14 @@ class NamedNote : public SoundTest, public ::testing::WithParamInterface<NamedCa
 TEST_P(NamedNote, PlaysTheSampleOfTheNaturalLabel) {
     p.state.SuonaNota = GetParam().label;
     PlayNamedNote(p);
-    EXPECT_EQ(rig.sound.takeLog(), (Log{"Play " + Piano(notation::SampleNumber{GetParam().player}).displayName()}));
+    EXPECT_EQ(rig.sound.takeLog(),
+              (Log{"Play " + Piano(notation::SampleNumber{GetParam().player}).displayName()}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, NamedNote,
                          ::testing::Values(NamedCase{"do", "DO", 1}, NamedCase{"la", "LA", 10},
-                                           NamedCase{"do3", "DO3", 37},
-                                           NamedCase{"la4", "LA4", 58},
-                                           NamedCase{"do6", "DO6", 73},
-                                           NamedCase{"si5", "SI5", 72},
+                                           NamedCase{"do3", "DO3", 37}, NamedCase{"la4", "LA4", 58},
+                                           NamedCase{"do6", "DO6", 73}, NamedCase{"si5", "SI5", 72},
                                            NamedCase{"unknown", "XYZ", 0},
                                            NamedCase{"empty", "", 0},
                                            NamedCase{"black_key", "DO#3", 0},
@@ -193,7 +216,8 @@ TEST_P(GoVoice, FollowsTheClockCorrectedDraw) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Draws, GoVoice,
-                         ::testing::Values(GoCase{"r0", 0.0, 0, 0, 1}, GoCase{"r_half", 0.5, 0, 0, 2},
+                         ::testing::Values(GoCase{"r0", 0.0, 0, 0, 1},
+                                           GoCase{"r_half", 0.5, 0, 0, 2},
                                            GoCase{"r_high", 0.9, 0, 0, 3},
                                            GoCase{"negative_wraps", 0.4, 0, 30, 3},
                                            GoCase{"minute_lifts", 0.0, 30, 0, 2}),

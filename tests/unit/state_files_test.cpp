@@ -46,7 +46,7 @@ struct ReadCase {
     const char* name;
     std::optional<std::string> file;  // nullopt: no file
     int counter;
-    std::vector<int> states;          // lines 2 … 14 as read
+    std::vector<int> states;  // lines 2 … 14 as read
 };
 
 class ReadOptionsCase : public StateFilesTest, public ::testing::WithParamInterface<ReadCase> {};
@@ -54,12 +54,21 @@ class ReadOptionsCase : public StateFilesTest, public ::testing::WithParamInterf
 TEST_P(ReadOptionsCase, GivesTheDesignStateOfEveryLineItLacksOrSpoils) {
     const ReadCase& c = GetParam();
     // Start from the opposite of the design, so that every line must be set by the read.
-    const Option lines[] = {Option::StaffLine,     Option::KeyboardLine, Option::BarLines,
-                            Option::PositionMarks, Option::HighlightWhilePressed,
-                            Option::KeyMovement,   Option::HighlightAfterRelease,
-                            Option::ProgramNoises, Option::KeyboardSounds, Option::ErrorVoice,
-                            Option::AutoSave,      Option::NamedSave,    Option::Shading};
-    for (size_t i = 0; i < kDesign.size(); ++i) p.main.option(lines[i]).surface.on = kDesign[i] == 0;
+    const Option lines[] = {Option::StaffLine,
+                            Option::KeyboardLine,
+                            Option::BarLines,
+                            Option::PositionMarks,
+                            Option::HighlightWhilePressed,
+                            Option::KeyMovement,
+                            Option::HighlightAfterRelease,
+                            Option::ProgramNoises,
+                            Option::KeyboardSounds,
+                            Option::ErrorVoice,
+                            Option::AutoSave,
+                            Option::NamedSave,
+                            Option::Shading};
+    for (size_t i = 0; i < kDesign.size(); ++i)
+        p.main.option(lines[i]).surface.on = kDesign[i] == 0;
     p.state.Progressivo = 77;
     if (c.file) WriteFile(storage::kOptionsFile, *c.file);
     storage::ReadOptions(p);
@@ -70,16 +79,20 @@ TEST_P(ReadOptionsCase, GivesTheDesignStateOfEveryLineItLacksOrSpoils) {
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadOptionsCase,
     ::testing::Values(
-        ReadCase{"missing", std::nullopt, 0, kDesign},
-        ReadCase{"empty", "", 0, kDesign},
+        ReadCase{"missing", std::nullopt, 0, kDesign}, ReadCase{"empty", "", 0, kDesign},
         ReadCase{"every_line_flipped",
-                 "\"12\"\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n1\r\n", 12,
+                 "\"12\"\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n1\r\n",
+                 12,
                  {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 1}},
-        ReadCase{"short_after_three_lines", "\"3\"\r\n0\r\n0\r\n", 3,
+        ReadCase{"short_after_three_lines",
+                 "\"3\"\r\n0\r\n0\r\n",
+                 3,
                  {0, 0, 1, 1, 0, 1, 1, 1, 1, 1, 0, 1, 0}},
         ReadCase{"values_other_than_0_or_1", "\"5\"\r\n2\r\n-1\r\n\"1\"\r\nsi\r\n", 5, kDesign},
         ReadCase{"counter_unquoted", "44\r\n", 44, kDesign},
-        ReadCase{"counter_not_a_number", "\"dodici\"\r\n0\r\n", 0,
+        ReadCase{"counter_not_a_number",
+                 "\"dodici\"\r\n0\r\n",
+                 0,
                  {0, 1, 1, 1, 0, 1, 1, 1, 1, 1, 0, 1, 0}},
         ReadCase{"counter_negative", "\"-3\"\r\n", 0, kDesign},
         ReadCase{"counter_beyond_five_digits", "\"100000\"\r\n", 0, kDesign},

@@ -36,7 +36,8 @@ std::set<std::string> Listing(const fs::path& folder) {
 
 struct Rig {
     explicit Rig(const std::string& tag) {
-        root = fs::temp_directory_path() / ("velondo-faults-" + std::to_string(::getpid()) + "-" + tag);
+        root = fs::temp_directory_path() /
+               ("velondo-faults-" + std::to_string(::getpid()) + "-" + tag);
         fs::remove_all(root);
         fs::create_directories(root / "Velondo7/Dati");
         fs::create_directories(root / "Velondo7/Impostazioni");
@@ -58,15 +59,14 @@ void TrialEntered(Program& p) {
 
 struct FlowCase {
     const char* name;
-    const char* file;  // below the data root
+    const char* file;                   // below the data root
     std::function<void(Rig&)> prepare;  // the old file is written before, fault-free
     std::function<void(Rig&)> run;
 };
 
 const FlowCase kFlows[] = {
     {"trial_on_the_default_profile", "Velondo7/Dati/Default.txt",
-     [](Rig& r) { ASSERT_TRUE(WriteDefaultProfile(r.p)); },
-     [](Rig& r) { SaveAfterTrial(r.p); }},
+     [](Rig& r) { ASSERT_TRUE(WriteDefaultProfile(r.p)); }, [](Rig& r) { SaveAfterTrial(r.p); }},
     {"trial_on_a_saved_profile_with_SA", "Velondo7/Impostazioni/Mario.txt",
      [](Rig& r) {
          r.p.state.NomeFile = r.p.path("Velondo7/Impostazioni/Mario.txt");

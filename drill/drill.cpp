@@ -130,7 +130,9 @@ void CountDownTick(Program& p) {
         m.ImgNota[i].visible = true;
         m.lblNomeNota[i].foreColor = colors::Black;
     }
-    m.ShpEvidenzia[1].visible = true;
+    // A trial always starts on the first note, whatever an interrupted one left behind.
+    s.Posizione = 1;
+    for (int i = 1; i <= kSlots; ++i) m.ShpEvidenzia[i].visible = i == 1;
     m.lblClicca.caption = texts::Click;
     ShowMessage(p, m.lblClicca);
     s.Avanza = 1;

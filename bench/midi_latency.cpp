@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/wiring.h"
+#include "bench/latency_probe.h"
 #include "core/system_adapters.h"
 #include "core/testing/test_adapters.h"
 #include "input/input.h"
@@ -28,38 +29,11 @@
 
 namespace fs = std::filesystem;
 using namespace velondo;
-using Steady = std::chrono::steady_clock;
+using namespace velondo::bench;
 
 namespace {
 
 constexpr int kPresses = 200;  // of each kind
-
-struct Probe {
-    std::atomic<int> channel{-1};
-    std::atomic<Steady::rep> mixedAt{0};
-};
-Probe probe;
-
-void PostMix(void*, Uint8*, int) {
-    int ch = probe.channel.load();
-    if (ch >= 0 && Mix_Playing(ch)) {
-        probe.mixedAt = Steady::now().time_since_epoch().count();
-        probe.channel = -1;
-    }
-}
-
-std::string DataRoot(const fs::path& scratch) {
-    fs::path delivered = VELONDO_SOURCE_DATA_DIR;
-    bool complete = true;
-    for (int n = 1; n <= sound::kPianoPlayers; ++n)
-        complete = complete && fs::exists(delivered / sound::SamplePath(n));
-    if (complete) return delivered.string();
-    std::printf("delivered samples missing: generating test samples\n");
-    fs::create_directories(scratch / "Velondo7/Piano");
-    for (int n = 1; n <= sound::kPianoPlayers; ++n)
-        sound::WriteTestWav((scratch / sound::SamplePath(n)).string(), 44100 * 2, 0, 0, 4000);
-    return scratch.string() + "/";
-}
 
 void Report(const char* what, std::vector<double> ms, int missed) {
     if (ms.empty()) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/wiring.h"
+#include "bench/latency_probe.h"
 #include "core/testing/test_adapters.h"
 #include "notation/notation.h"
 #include "sound/sdl/sdl_sound.h"
@@ -21,41 +22,11 @@
 
 namespace fs = std::filesystem;
 using namespace velondo;
-using Steady = std::chrono::steady_clock;
+using namespace velondo::bench;
 
 namespace {
 
 constexpr int kPresses = 200;
-
-// Armed with a channel before a press; the audio thread stamps the first callback after
-// which that channel is sounding.
-struct Probe {
-    std::atomic<int> channel{-1};
-    std::atomic<Steady::rep> mixedAt{0};
-};
-Probe probe;
-
-void PostMix(void*, Uint8*, int) {
-    int ch = probe.channel.load();
-    if (ch >= 0 && Mix_Playing(ch)) {
-        probe.mixedAt = Steady::now().time_since_epoch().count();
-        probe.channel = -1;
-    }
-}
-
-// The delivered data root when its samples are all there, else generated test samples.
-std::string DataRoot(const fs::path& scratch) {
-    fs::path delivered = VELONDO_SOURCE_DATA_DIR;
-    bool complete = true;
-    for (int n = 1; n <= sound::kPianoPlayers; ++n)
-        complete = complete && fs::exists(delivered / sound::SamplePath(n));
-    if (complete) return delivered.string();
-    std::printf("delivered samples missing: generating test samples\n");
-    fs::create_directories(scratch / "Velondo7/Piano");
-    for (int n = 1; n <= sound::kPianoPlayers; ++n)
-        sound::WriteTestWav((scratch / sound::SamplePath(n)).string(), 44100 * 2, 0, 0, 4000);
-    return scratch.string() + "/";
-}
 
 }  // namespace
 

@@ -210,7 +210,12 @@ std::optional<std::string_view> LineReader::take(const char* kind) {
         fail(next_ + 1, std::string("il file finisce prima: manca ") + kind);
         return std::nullopt;
     }
-    return std::string_view(lines_[static_cast<std::size_t>(next_++)]);
+    const std::string& line = lines_[static_cast<std::size_t>(next_++)];
+    if (line.size() > kMaxLineBytes) {
+        fail(next_, "riga troppo lunga (più di " + std::to_string(kMaxLineBytes) + " byte)");
+        return std::nullopt;
+    }
+    return std::string_view(line);
 }
 
 std::string LineReader::text() {
@@ -221,7 +226,8 @@ std::string LineReader::text() {
         fail(next_, "atteso un testo tra virgolette");
         return {};
     }
-    return *v;
+    // Read as a save would write it, so that a profile read and saved reads back the same.
+    return Writable(*v);
 }
 
 bool LineReader::flag() {

@@ -45,6 +45,10 @@ struct LineProblem {
     std::string what;
 };
 
+// No value of the data files comes near this; a longer line is damage, and refusing it
+// keeps a damaged file from filling the window with megabytes of text.
+inline constexpr std::size_t kMaxLineBytes = 4096;
+
 // Reads the values of a file in order; the first problem is kept and later reads return
 // neutral values, so a caller reads every field and then asks problem() once.
 class LineReader {
@@ -54,6 +58,7 @@ public:
         return LineReader(SplitLines(DecodeFileText(bytes)));
     }
 
+    // A text between quotes, its control characters as blanks (see Writable).
     std::string text();
     bool flag();
     long long integer();

@@ -92,11 +92,11 @@ std::vector<ProfileField> BuildTable() {
         "ChiaveScelta", K::NumberText,
         [](const Program& p, int) { return Text(p.state.ChiaveScelta); },
         [](Program& p, int, const FieldValue& v) { p.state.ChiaveScelta = v.text; }, -1, 1, 7);
-    // The second copy of the clef: the window keeps one, the file both.
+    // The clef last shown on the clef table, which opens on ChiaveScelta.
     t.add(
         "ChiaveScelta2", K::NumberText,
-        [](const Program& p, int) { return Text(p.state.ChiaveScelta); },
-        [](Program&, int, const FieldValue&) {}, -1, 1, 7);
+        [](const Program& p, int) { return Text(p.state.ChiaveScelta2); },
+        [](Program& p, int, const FieldValue& v) { p.state.ChiaveScelta2 = v.text; }, -1, 1, 7);
     t.add(
         "PiuGrave", K::Text, [](const Program& p, int) { return Text(p.state.PiuGrave); },
         [](Program& p, int, const FieldValue& v) { p.state.PiuGrave = v.text; });

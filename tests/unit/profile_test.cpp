@@ -61,6 +61,7 @@ void KnownState(Program& p) {
     MainWindow& m = p.main;
     m.lblVoceOpzioni[11].caption = "Scale, arpeggi e più";
     p.state.ChiaveScelta = "3";
+    p.state.ChiaveScelta2 = "5";  // the clef table left on another clef
     p.state.NotaPiuGrave = 8;
     p.state.NotaPiuAcuta = 20;
     p.state.SceltaAlterazioni[2] = "Inseriti";

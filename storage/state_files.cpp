@@ -48,6 +48,18 @@ void KeepPairApart(Control& a, bool aDesign, Control& b, bool bDesign) {
     }
 }
 
+// Written as the program ends, when the window is already going: a failure can only be
+// told on the program's error output. The old file stays whole, so the next start reads
+// what the student had before.
+void WriteStateFile(Program& p, const char* relative, const std::string& bytes) {
+    const FileOutcome out = p.ports.files->writeAtomic(p.path(relative), bytes);
+    if (!out && p.ports.log) {
+        const std::string name = std::string(relative).substr(std::string(relative).rfind('/') + 1);
+        p.ports.log->error(name + " non salvato (" + out.reason +
+                           "): al prossimo avvio resta quello di prima.");
+    }
+}
+
 }  // namespace
 
 std::vector<int> OptionStates(const Program& p) {
@@ -89,7 +101,7 @@ void WriteOptions(Program& p) {
     LineWriter w;
     w.text(std::to_string(p.state.Progressivo));
     for (int state : OptionStates(p)) w.integer(state);
-    p.ports.files->writeAtomic(p.path(kOptionsFile), w.bytes());
+    WriteStateFile(p, kOptionsFile, w.bytes());
 }
 
 void ReadStudentName(Program& p) {
@@ -105,13 +117,13 @@ void ReadStudentName(Program& p) {
 void WriteStudentName(Program& p) {
     LineWriter w;
     w.text(p.main.TxtNomeAlunno.text);
-    p.ports.files->writeAtomic(p.path(kNameFile), w.bytes());
+    WriteStateFile(p, kNameFile, w.bytes());
 }
 
 void WriteSoundSwitch(Program& p) {
     LineWriter w;
     w.text(p.main.isOn(Option::ProgramNoises) ? "Sì" : "No");
-    p.ports.files->writeAtomic(p.path(kSoundSwitchFile), w.bytes());
+    WriteStateFile(p, kSoundSwitchFile, w.bytes());
 }
 
 void InstallStateFiles(Program& p) {

@@ -140,5 +140,25 @@ TEST_F(StateFilesTest, MissingOrDamagedNameFileLeavesTheBoxEmpty) {
     EXPECT_EQ(p.main.TxtNomeAlunno.text, "");
 }
 
+// The small files are written as the window closes: a failed write leaves the old file
+// whole and is told on the error output, one line a file.
+TEST_F(StateFilesTest, FailedWritesKeepTheOldFilesAndAreLogged) {
+    p.main.TxtNomeAlunno.text = "Anna";
+    p.hooks.writeSmallStateFiles(p);
+    const std::string options = ReadBytes(dir / storage::kOptionsFile);
+    const std::string name = ReadBytes(dir / storage::kNameFile);
+    p.main.TxtNomeAlunno.text = "Niccolò";
+    p.main.lblVisualizzaB[10].on = !p.main.lblVisualizzaB[10].on;
+    rig.files.planFault({WriteStep::Write, 3, "il disco è pieno"}, -1);
+    p.hooks.writeSmallStateFiles(p);
+    EXPECT_EQ(ReadBytes(dir / storage::kOptionsFile), options);
+    EXPECT_EQ(ReadBytes(dir / storage::kNameFile), name);
+    ASSERT_EQ(rig.log.errors.size(), 3u);
+    EXPECT_EQ(
+        rig.log.errors[0],
+        "Opzioni.txt non salvato (il disco è pieno): al prossimo avvio resta quello di prima.");
+    EXPECT_NE(rig.log.errors[2].find("Nome.txt"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace velondo

@@ -10,10 +10,8 @@
 #include <vector>
 
 #include "app/wiring.h"
-#include "core/system_adapters.h"
-#include "sound/sdl/sdl_sound.h"
 #include "view/main_view.h"
-#include "view/qt_adapters.h"
+#include "view/real_ports.h"
 
 using namespace velondo;
 
@@ -26,18 +24,9 @@ struct Timing {
 // One start of the program.
 Timing StartOnce() {
     view::EventGate gate;
-    SystemClock clock;
-    SystemRandom random;
-    SystemFiles files;
-    view::QtTimers timers(gate);
-    view::QtScreen screen;
-    view::QtLocale locale;
-    view::QtDialogs dialogs;
-    view::QtPrinter printer;
-    sound::SdlSound sound;
-    Program program(Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale,
-                          &files, nullptr, nullptr});
-    timers.attach(program);
+    view::RealPorts real(gate, view::RealPorts::Midi::Off);
+    Program program(real.ports());
+    real.attach(program);
     InstallAll(program);
     program.dataRootCandidates = {VELONDO_SOURCE_DATA_DIR};
     program.call("frmSplashVelondo7", "Load");

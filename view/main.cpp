@@ -14,11 +14,8 @@
 
 #include "app/shell.h"
 #include "app/wiring.h"
-#include "core/system_adapters.h"
-#include "input/rtmidi/rtmidi_input.h"
-#include "sound/sdl/sdl_sound.h"
 #include "view/main_view.h"
-#include "view/qt_adapters.h"
+#include "view/real_ports.h"
 
 using namespace velondo;
 
@@ -86,27 +83,14 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(VELONDO_APP_ID);
 
     view::EventGate gate;
-    SystemClock clock;
-    SystemRandom random;
-    SystemFiles files;
-    StderrLog log;
-    view::QtTimers timers(gate);
-    view::QtScreen screen;
-    view::QtLocale locale;
-    view::QtDialogs dialogs;
-    view::QtPrinter printer;
-    sound::SdlSound sound;
-    view::WindowQueue midiEvents(gate);
-    midi::RtMidiInput midi(clock,
-                           [&](std::function<void()> fn) { midiEvents.post(std::move(fn)); });
-    Program program(Ports{&clock, &random, &timers, &sound, &dialogs, &printer, &screen, &locale,
-                          &files, &log, &midi});
+    view::RealPorts real(gate);
+    Program program(real.ports());
     program.dataPlaces = app::PlatformPlaces(QCoreApplication::applicationDirPath().toStdString());
-    timers.attach(program);
+    real.attach(program);
     InstallAll(program);
 
     view::ProgramViews views(program, gate);
-    dialogs.setParent(&views.main);
+    real.dialogs.setParent(&views.main);
     gate.afterEvent = [&] {
         views.sync();
         if (program.ended) QApplication::quit();

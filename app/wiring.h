@@ -1,7 +1,7 @@
 #pragma once
-#include "core/program.h"
-
 namespace velondo {
+
+struct Program;
 
 // Installs every subsystem into a program: handlers, field names, control design.
 void InstallAll(Program& program);

@@ -1,5 +1,7 @@
 #pragma once
-#include "core/program.h"
+namespace velondo {
+struct Program;
+}
 
 namespace velondo::sound {
 

@@ -1,7 +1,9 @@
 #pragma once
 // The main window's regions at their design places, and the one stretch of the whole
 // layout to the screen at start-up.
-#include "core/program.h"
+namespace velondo {
+struct Program;
+}
 
 namespace velondo::ui {
 

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -21,9 +22,12 @@ namespace fs = std::filesystem;
 class FilesTest : public ::testing::Test {
 protected:
     FilesTest() {
+        // A parameterised test's name holds a '/': one folder, not a folder in a folder
+        // that the clean-up would leave behind.
+        std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(test.begin(), test.end(), '/', '-');
         dir = fs::temp_directory_path() /
-              ("velondo-files-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              ("velondo-files-" + std::to_string(::getpid()) + "-" + test);
         fs::remove_all(dir);
         fs::create_directories(dir);
     }

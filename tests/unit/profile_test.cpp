@@ -1,16 +1,12 @@
 // Profile files: the golden file, the round trip of all 549 fields and the histograms,
 // the delivered profiles, and every way a file is refused before anything changes.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 
-#include "app/wiring.h"
-#include "core/testing/test_adapters.h"
+#include "data_root_rig.h"
 #include "drill/results.h"
 #include "storage/flows.h"
 #include "storage/line_format.h"
@@ -23,14 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace storage;
 
-std::string Slurp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-void Put(const fs::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
+using testing::Put;
+using testing::Slurp;
 std::vector<std::string> Lines(const std::string& bytes) { return SplitLines(bytes); }
 std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n") {
     std::string s;
@@ -38,21 +28,8 @@ std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n"
     return s;
 }
 
-// A program on its own data root with both profile folders.
-struct Rig {
-    explicit Rig(const std::string& tag) {
-        root = fs::temp_directory_path() /
-               ("velondo-profile-" + std::to_string(::getpid()) + "-" + tag);
-        fs::remove_all(root);
-        fs::create_directories(root / "Velondo7/Dati");
-        fs::create_directories(root / "Velondo7/Impostazioni");
-        InstallAll(p);
-        p.state.Dir = root.string() + "/";
-    }
-    ~Rig() { fs::remove_all(root); }
-    fs::path root;
-    testing::TestRig rig;
-    Program& p = *rig.program;
+struct Rig : testing::DataRootRig {
+    explicit Rig(const std::string& tag) : DataRootRig("profile-" + tag) {}
 };
 
 // A known state with something in every kind of field: a name with a comma, one with "ò",

@@ -4,17 +4,14 @@
 // whole or refused with nothing changed, and what was read is saved and read back the
 // same. The sanitizer tree runs the same cases, so a crash or an overflow also fails here.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "app/wiring.h"
-#include "core/testing/test_adapters.h"
+#include "data_root_rig.h"
 #include "drill/results.h"
 #include "storage/flows.h"
 #include "storage/line_format.h"
@@ -30,13 +27,7 @@ using namespace storage;
 
 constexpr unsigned kSeed = 20261211;
 
-void Put(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
-std::string Slurp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::Slurp;
 
 // One damaged copy of a good file and how it was made, for the failure message.
 struct Damaged {
@@ -186,40 +177,18 @@ int RunCases(const std::string& good, int random, unsigned seed, Check check) {
     return done;
 }
 
-// A data root for one program.
-struct Root {
-    explicit Root(const std::string& tag) {
-        path =
-            fs::temp_directory_path() / ("velondo-fuzz-" + std::to_string(::getpid()) + "-" + tag);
-        fs::remove_all(path);
-        fs::create_directories(path / "Velondo7/Dati");
-        fs::create_directories(path / "Velondo7/Impostazioni");
-    }
-    ~Root() { fs::remove_all(path); }
-    // Puts the damaged file (or folder) at relative.
-    fs::path place(const std::string& relative, const Damaged& d) const {
-        const fs::path file = path / relative;
-        fs::remove_all(file);
-        if (d.folder)
-            fs::create_directories(file / "dentro");
-        else
-            Put(file, d.bytes);
-        return file;
-    }
-    fs::path path;
-};
+using Rig = testing::DataRootRig;
 
-struct Subject {
-    explicit Subject(const std::string& tag) : root(tag) { Reset(); }
-    void Reset() {
-        rig.reset();
-        InstallAll(p());
-        p().state.Dir = root.path.string() + "/";
-    }
-    Program& p() { return *rig.program; }
-    Root root;
-    testing::TestRig rig;
-};
+// Puts the damaged file (or a folder) at relative below the rig's data root.
+fs::path Place(const Rig& r, const std::string& relative, const Damaged& d) {
+    const fs::path file = r.root / relative;
+    fs::remove_all(file);
+    if (d.folder)
+        fs::create_directories(file / "dentro");
+    else
+        testing::Put(file, d.bytes);
+    return file;
+}
 
 // Everything a refused file must leave as it was: the 549 profile values and every
 // state field of the window.
@@ -248,8 +217,8 @@ std::string FirstDifference(const std::vector<FieldValue>& a, const std::vector<
 // A profile with something in every kind of field: names with a comma and an accent, the
 // ranking and the history full, a record, a clef table on another clef.
 std::string RichProfile() {
-    Subject s("rich");
-    Program& p = s.p();
+    Rig r("fuzz-rich");
+    Program& p = r.p;
     p.main.lblVoceOpzioni[11].caption = "Scale, arpeggi e più";
     p.state.ChiaveScelta = "3";
     p.state.ChiaveScelta2 = "6";
@@ -278,18 +247,18 @@ std::string RichProfile() {
 // that later cases meet the states earlier ones left.
 TEST(FuzzedReaders, ProfilesAreLoadedWholeOrRefusedWithNothingChanged) {
     const std::string good = RichProfile();
-    Subject flow("flow"), reader("reader");
+    Rig flow("fuzz-flow"), reader("fuzz-reader");
     const std::string name = "Velondo7/Impostazioni/Prova.txt";
     int accepted = 0;
     const int cases = RunCases(good, 8000, kSeed, [&](const Damaged& d) {
         SCOPED_TRACE(d.how);
-        const fs::path file = flow.root.place(name, d);
-        reader.root.place(name, d);
+        const fs::path file = Place(flow, name, d);
+        Place(reader, name, d);
         ProfileRead expected = d.folder ? ProfileRead{{}, LineProblem{}} : ParseProfile(d.bytes);
 
         // The plain reader: whole or nothing.
-        Program& r = reader.p();
-        r.state.PercorsoFileDaAprire = reader.root.path / name;
+        Program& r = reader.p;
+        r.state.PercorsoFileDaAprire = reader.root / name;
         const std::string before = Snapshot(r);
         const bool read = ReadProfile(r);
         ASSERT_EQ(read, !expected.problem);
@@ -304,7 +273,7 @@ TEST(FuzzedReaders, ProfilesAreLoadedWholeOrRefusedWithNothingChanged) {
         }
 
         // The whole load flow, chosen in the dialog as a student would.
-        Program& f = flow.p();
+        Program& f = flow.p;
         const std::string flowBefore = Snapshot(f);
         flow.rig.dialogs.queue(file.string());
         LoadProfileFlow(f);
@@ -330,41 +299,38 @@ TEST(FuzzedReaders, ProfilesAreLoadedWholeOrRefusedWithNothingChanged) {
 // program starts from its initial values.
 TEST(FuzzedReaders, DamagedDefaultProfileIsSetAsideWhole) {
     const std::string good = RichProfile();
-    Subject s("default");
-    const std::string initial = Snapshot(s.p());
-    const fs::path dati = s.root.path / "Velondo7/Dati";
+    const std::string initial = Snapshot(Rig("fuzz-default").p);
     Mutator m(kSeed + 1);
     for (int k = 0; k < 2000; ++k) {
         const Damaged d = m.next(good);
         SCOPED_TRACE(d.how);
-        s.Reset();
-        s.root.place(kDefaultProfile, d);
-        ReadDefaultProfile(s.p());
+        Rig r("fuzz-default");  // a fresh start each time
+        const fs::path dati = r.root / "Velondo7/Dati";
+        Place(r, kDefaultProfile, d);
+        ReadDefaultProfile(r.p);
         ProfileRead expected = ParseProfile(d.bytes);
         if (expected.problem) {
-            ASSERT_EQ(Snapshot(s.p()), initial);
+            ASSERT_EQ(Snapshot(r.p), initial);
             ASSERT_FALSE(fs::exists(dati / "Default.txt"));
             ASSERT_EQ(Slurp(dati / "Default.txt.danneggiato"), d.bytes);
-            ASSERT_TRUE(s.p().main.lblAvvisoFile.visible);
+            ASSERT_TRUE(r.p.main.lblAvvisoFile.visible);
         } else {
-            ASSERT_EQ(FirstDifference(expected.values, ParseProfile(ProfileBytes(s.p())).values),
-                      "");
+            ASSERT_EQ(FirstDifference(expected.values, ParseProfile(ProfileBytes(r.p)).values), "");
         }
-        fs::remove(dati / "Default.txt.danneggiato");
     }
 }
 
 // The options file: every line is taken or gets its design state, the two pairs that
 // exclude each other never come on together, and what was read is written back the same.
 TEST(FuzzedReaders, OptionsAlwaysGiveAWholeSettingThatSavesTheSame) {
-    Subject s("options");
-    Program& p = s.p();
+    Rig r("fuzz-options");
+    Program& p = r.p;
     WriteOptions(p);
-    std::string good = Slurp(s.root.path / kOptionsFile);
+    std::string good = Slurp(r.root / kOptionsFile);
     good.replace(0, good.find('\r'), "\"37\"");  // a counter of new profiles
     const int cases = RunCases(good, 3000, kSeed + 2, [&](const Damaged& d) {
         SCOPED_TRACE(d.how);
-        s.root.place(kOptionsFile, d);
+        Place(r, kOptionsFile, d);
         ReadOptions(p);
         const std::vector<int> states = OptionStates(p);
         const int counter = p.state.Progressivo;
@@ -374,7 +340,7 @@ TEST(FuzzedReaders, OptionsAlwaysGiveAWholeSettingThatSavesTheSame) {
                      p.main.isOn(Option::HighlightAfterRelease));
         ASSERT_FALSE(p.main.isOn(Option::AutoSave) && p.main.isOn(Option::NamedSave));
         ASSERT_GE(counter, 0);
-        fs::remove_all(s.root.path / kOptionsFile);
+        fs::remove_all(r.root / kOptionsFile);
         WriteOptions(p);
         ReadOptions(p);
         ASSERT_EQ(OptionStates(p), states);
@@ -385,14 +351,14 @@ TEST(FuzzedReaders, OptionsAlwaysGiveAWholeSettingThatSavesTheSame) {
 
 // The last student's name: always a name the files can hold, kept the same by a save.
 TEST(FuzzedReaders, StudentNameIsAlwaysAWritableName) {
-    Subject s("name");
-    Program& p = s.p();
+    Rig r("fuzz-name");
+    Program& p = r.p;
     p.main.TxtNomeAlunno.text = "Niccolò Rossi, 3ª B";
     WriteStudentName(p);
-    const std::string good = Slurp(s.root.path / kNameFile);
+    const std::string good = Slurp(r.root / kNameFile);
     const int cases = RunCases(good, 2000, kSeed + 3, [&](const Damaged& d) {
         SCOPED_TRACE(d.how);
-        s.root.place(kNameFile, d);
+        Place(r, kNameFile, d);
         ReadStudentName(p);
         const std::string name = p.main.TxtNomeAlunno.text;
         ASSERT_TRUE(IsValidUtf8(name));
@@ -400,7 +366,7 @@ TEST(FuzzedReaders, StudentNameIsAlwaysAWritableName) {
         ASSERT_LE(CharCount(name), 30u);
         ASSERT_EQ(name.find('"'), std::string::npos);
         for (char c : name) ASSERT_GE(static_cast<unsigned char>(c), 0x20);
-        fs::remove_all(s.root.path / kNameFile);
+        fs::remove_all(r.root / kNameFile);
         WriteStudentName(p);
         ReadStudentName(p);
         ASSERT_EQ(p.main.TxtNomeAlunno.text, name);

@@ -3,16 +3,12 @@
 // left, the results stay in memory with FileSalvato clear, and the message box says what
 // failed and where.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <set>
 
-#include "app/wiring.h"
 #include "core/system_adapters.h"
-#include "core/testing/test_adapters.h"
+#include "data_root_rig.h"
 #include "drill/results.h"
 #include "storage/flows.h"
 #include "storage/profile.h"
@@ -24,30 +20,15 @@ namespace {
 namespace fs = std::filesystem;
 using namespace storage;
 
-std::string Slurp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::Slurp;
 std::set<std::string> Listing(const fs::path& folder) {
     std::set<std::string> names;
     for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
     return names;
 }
 
-struct Rig {
-    explicit Rig(const std::string& tag) {
-        root = fs::temp_directory_path() /
-               ("velondo-faults-" + std::to_string(::getpid()) + "-" + tag);
-        fs::remove_all(root);
-        fs::create_directories(root / "Velondo7/Dati");
-        fs::create_directories(root / "Velondo7/Impostazioni");
-        InstallAll(p);
-        p.state.Dir = root.string() + "/";
-    }
-    ~Rig() { fs::remove_all(root); }
-    fs::path root;
-    testing::TestRig rig;
-    Program& p = *rig.program;
+struct Rig : testing::DataRootRig {
+    explicit Rig(const std::string& tag) : DataRootRig("faults-" + tag) {}
 };
 
 // A trial just entered into the board, as the end of a drill leaves it.

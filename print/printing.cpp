@@ -63,20 +63,10 @@ void DesignConfirmPanel(Program& p) {
 
     for (int i = 0; i <= 2; ++i) {
         const double left = kAnswerLeft[static_cast<size_t>(i)];
-        Control& square = m.lblSfondoStampaPronta[i];
-        square.parent = &panel;
-        square.move(left, kAnswerTop, kAnswerWidth, kAnswerHeight);
-        square.opaque = true;
-        square.backColor = colors::White;
         Control& button = m.lblStampaPronta[i];
-        button.parent = &panel;
+        ui::DesignAnswerButton(panel, m.lblSfondoStampaPronta[i], button, left, kAnswerTop,
+                               kAnswerWidth, kAnswerHeight, kAnswers[static_cast<size_t>(i)], 12);
         button.move(left, kAnswerTop + kCaptionDrop, kAnswerWidth, kAnswerHeight - kCaptionDrop);
-        button.caption = kAnswers[static_cast<size_t>(i)];
-        button.fontSize = 12;
-        button.bold = true;
-        button.align = Align::Center;
-        button.border = true;
-        button.on = false;
     }
 }
 

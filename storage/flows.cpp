@@ -329,20 +329,10 @@ void DesignSavePrompt(Program& p) {
     const char* answers[2] = {"Sì", "No"};
     for (int i = 0; i <= 1; ++i) {
         const double left = 2865 + 2745.0 * i, top = 2130, width = 1200, height = 600;
-        Control& square = m.lblSfondoAttenzioneSalva[i];
-        square.parent = &panel;
-        square.move(left, top, width, height);
-        square.opaque = true;
-        square.backColor = colors::White;
         Control& button = m.lblAttenzioneSalva[i];
-        button.parent = &panel;
+        ui::DesignAnswerButton(panel, m.lblSfondoAttenzioneSalva[i], button, left, top, width,
+                               height, answers[i], 15.75);
         button.move(left, top + 90, width, height - 90);
-        button.caption = answers[i];
-        button.bold = true;
-        button.fontSize = 15.75;
-        button.align = Align::Center;
-        button.border = true;
-        button.on = false;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "notation/notation.h"
 #include "ui/keyboard.h"
 #include "ui/options_box.h"
+#include "ui/toggle.h"
 
 namespace velondo::ui {
 
@@ -241,22 +242,10 @@ void DesignExitPanel(MainWindow& m) {
 
     const std::array<const char*, 2> answers = {"Sì", "No"};
     for (int i = 0; i <= 1; ++i) {
-        const Rect r{4965 + 3900.0 * i, 2400, 1200, 600};
-        Control& square = m.lblSfondoVuoiUscire[i];
-        square.parent = &panel;
-        square.move(r.left, r.top, r.width, r.height);
-        square.opaque = true;
-        square.backColor = colors::White;
         Control& button = m.lblVuoiUscire[i];
-        button.parent = &panel;
-        button.move(r.left, r.top, r.width, r.height);
+        ui::DesignAnswerButton(panel, m.lblSfondoVuoiUscire[i], button, 4965 + 3900.0 * i, 2400,
+                               1200, 600, answers[static_cast<size_t>(i)], 15.75);
         button.centredVertically = true;
-        button.caption = answers[static_cast<size_t>(i)];
-        button.bold = true;
-        button.fontSize = 15.75;
-        button.align = Align::Center;
-        button.border = true;
-        button.on = false;
     }
     Control& farewell = m.lblVarie[13];
     farewell.parent = &panel;
